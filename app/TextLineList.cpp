@@ -1,0 +1,197 @@
+#include "app/TextLineList.h"
+
+#include "app/AtomicFile.h"
+#include "app/FileSystem.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace vantor {
+
+FileError::FileError(const std::string& fileName, const std::string& reason)
+    : std::runtime_error(fileName + ": " + reason), fileName_(fileName), reason_(reason) {}
+
+TextLineList::TextLineList(const TextLineList& other) : lines_(other.lines_) {
+    rebuildCounts();
+}
+
+TextLineList& TextLineList::operator=(const TextLineList& other) {
+    if (this != &other) {
+        lines_ = other.lines_;
+        rebuildCounts();
+    }
+    return *this;
+}
+
+void TextLineList::rebuildCounts() {
+    counts_.clear();
+    counts_.reserve(lines_.size());
+    for (const auto& line : lines_)
+        count(line);
+}
+
+void TextLineList::count(const std::string& stored) {
+    ++counts_[std::string_view(stored)];
+}
+
+void TextLineList::uncount(std::string_view line) {
+    auto it = counts_.find(line);
+    if (it != counts_.end() && --it->second == 0)
+        counts_.erase(it);
+}
+
+void TextLineList::clear() {
+    counts_.clear();
+    lines_.clear();
+}
+
+bool TextLineList::contains(std::string_view line) const {
+    return counts_.find(line) != counts_.end();
+}
+
+void TextLineList::append(const std::string& line) {
+    lines_.push_back(line);
+    count(lines_.back());
+}
+
+bool TextLineList::remove(std::string_view line) {
+    if (!contains(line))
+        return false;
+    for (auto it = lines_.begin(); it != lines_.end(); ++it) {
+        if (*it == line) {
+            // The count table keys on the stored string: drop the key before
+            // the string it views goes away.
+            uncount(*it);
+            lines_.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TextLineList::add(const std::string& line) {
+    if (contains(line))
+        return false;
+    auto where = lines_.empty() ? lines_.end() : std::next(lines_.begin());
+    auto stored = lines_.insert(where, line);
+    count(*stored);
+    return true;
+}
+
+std::vector<std::string> TextLineList::lines() const {
+    return {lines_.begin(), lines_.end()};
+}
+
+namespace {
+
+std::string readWholeFile(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        throw FileError(fileName, std::strerror(errno));
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        throw FileError(fileName, "read error");
+    return bytes;
+}
+
+} // namespace
+
+void ReadLineList(const std::string& fileName, TextLineList& list) {
+    SECFileSystem fileSystem;
+    if (!fileSystem.FileExists(fileName))
+        return;
+    if (fileSystem.DirectoryExists(fileName))
+        throw FileError(fileName, "is a folder, not a file");
+    const std::string bytes = readWholeFile(fileName);
+
+    // Text mode: CR LF reads as LF and 0x1A ends the file. Lines are taken in
+    // pieces of at most 511 characters, the line feed counted, as a 512-byte
+    // line buffer would deliver them.
+    std::string piece;
+    piece.reserve(kMaxLinePiece);
+    auto flush = [&] {
+        if (!piece.empty() && piece.back() == '\n')
+            piece.pop_back();
+        if (!piece.empty())
+            list.add(piece);
+        piece.clear();
+    };
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = bytes[i];
+        if (c == '\x1A')
+            break;
+        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+            continue;
+        piece.push_back(c);
+        if (c == '\n' || piece.size() == kMaxLinePiece)
+            flush();
+    }
+    flush();
+}
+
+namespace {
+
+std::string joinedLines(const TextLineList& list) {
+    std::size_t total = 0;
+    for (const auto& line : list)
+        total += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(total);
+    for (const auto& line : list) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace
+
+void WriteLineList(const TextLineList& list, const std::string& fileName) {
+    WriteFileAtomically(fileName, joinedLines(list));
+}
+
+void WriteLineList(const TextLineList& list, const std::string& fileName, unsigned newFileMode) {
+    WriteFileAtomically(fileName, joinedLines(list), newFileMode);
+}
+
+bool ExtractField(int index, std::string_view source, std::string& output, char delimiter) {
+    constexpr int kMaxPositions = 32;
+    if (index < 0 || index >= kMaxPositions)
+        return false;
+    const std::size_t n = source.size();
+    std::array<std::size_t, kMaxPositions> positions{};
+    int k = 0;
+    for (std::size_t i = 0; i < n && k <= index; ++i) {
+        if (i + 1 == n && k == 0) {
+            // A text with no delimiter before its last character is one field.
+            positions[k++] = n;
+            break;
+        }
+        if (source[i] == delimiter)
+            positions[k++] = i;
+    }
+    if (index == 0) {
+        output.assign(k == 0 ? source : source.substr(0, positions[0]));
+        return true;
+    }
+    if (index < k) {
+        const std::size_t from = positions[index - 1] + 1;
+        output.assign(source.substr(from, positions[index] - from));
+        return true;
+    }
+    if (index == k) {
+        if (positions[index - 1] == n) {
+            output.clear();
+            return false;
+        }
+        output.assign(source.substr(positions[index - 1] + 1));
+        return true;
+    }
+    return false;
+}
+
+} // namespace vantor

@@ -1,0 +1,148 @@
+#include "platform/IniFile.h"
+
+#include "app/AtomicFile.h"
+#include "app/FileSystem.h"
+#include "app/TextLineList.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+namespace vantor {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+// The name inside "[name]" when the line is a section header.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    line = trimmed(line);
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
+    const auto close = line.find(']');
+    if (close == std::string_view::npos)
+        return trimmed(line.substr(1));
+    return trimmed(line.substr(1, close - 1));
+}
+
+// The key of a "key=value" line; comments and lines without "=" have none.
+std::optional<std::string_view> keyName(std::string_view line) {
+    const std::string_view content = trimmed(line);
+    if (content.empty() || content.front() == ';')
+        return std::nullopt;
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return trimmed(line.substr(0, equals));
+}
+
+} // namespace
+
+IniFile IniFile::load(const std::string& fileName) {
+    IniFile file;
+    SECFileSystem fileSystem;
+    if (!fileSystem.FileExists(fileName))
+        return file;
+    if (fileSystem.DirectoryExists(fileName))
+        throw FileError(fileName, "is a folder, not a file");
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        throw FileError(fileName, std::strerror(errno));
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const auto feed = bytes.find('\n', start);
+        if (feed == std::string::npos) {
+            file.lines_.push_back({bytes.substr(start), ""});
+            break;
+        }
+        std::size_t end = feed;
+        std::string terminator = "\n";
+        if (end > start && bytes[end - 1] == '\r') {
+            --end;
+            terminator = "\r\n";
+        }
+        file.lines_.push_back({bytes.substr(start, end - start), terminator});
+        start = feed + 1;
+    }
+    return file;
+}
+
+void IniFile::setValue(const std::string& section, const std::string& key,
+                       const std::string& value) {
+    const std::string entry = key + "=" + value;
+    const std::string_view wantedSection = trimmed(section);
+    const std::string_view wantedKey = trimmed(key);
+
+    std::optional<std::size_t> header;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = sectionName(lines_[i].content);
+        if (name && equalIgnoringCase(*name, wantedSection)) {
+            header = i;
+            break;
+        }
+    }
+    if (!header) {
+        if (!lines_.empty() && lines_.back().terminator.empty())
+            lines_.back().terminator = "\r\n";
+        lines_.push_back({"[" + std::string(wantedSection) + "]", "\r\n"});
+        lines_.push_back({entry, "\r\n"});
+        return;
+    }
+
+    std::size_t lastFilled = *header;
+    std::size_t i = *header + 1;
+    for (; i < lines_.size() && !sectionName(lines_[i].content); ++i) {
+        const auto name = keyName(lines_[i].content);
+        if (name && equalIgnoringCase(*name, wantedKey)) {
+            lines_[i].content = entry;
+            if (lines_[i].terminator.empty())
+                lines_[i].terminator = "\r\n";
+            return;
+        }
+        if (!trimmed(lines_[i].content).empty())
+            lastFilled = i;
+    }
+    // A new key goes behind the section's last non-blank line, so blank lines
+    // that separate it from the next section stay where they are.
+    if (lines_[lastFilled].terminator.empty())
+        lines_[lastFilled].terminator = "\r\n";
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastFilled + 1), {entry, "\r\n"});
+}
+
+std::string IniFile::text() const {
+    std::string bytes;
+    for (const auto& line : lines_) {
+        bytes += line.content;
+        bytes += line.terminator;
+    }
+    return bytes;
+}
+
+void IniFile::save(const std::string& fileName) const {
+    WriteFileAtomically(fileName, text());
+}
+
+} // namespace vantor

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// An INI-style file edited with the effect of the classic profile-string
+// writer: sections and keys match ignoring case and the blanks around their
+// names, a replaced key keeps its place, a new key goes to the end of its
+// section, a missing section is appended, and every other byte of the file
+// stays as it was. Written lines end in CR LF.
+class IniFile {
+public:
+    // A missing file reads as empty; an unreadable one raises FileError.
+    static IniFile load(const std::string& fileName);
+
+    void setValue(const std::string& section, const std::string& key, const std::string& value);
+    // Replaces the file as one step (FileError on failure, the old file kept).
+    void save(const std::string& fileName) const;
+
+    std::string text() const;
+
+private:
+    struct Line {
+        std::string content;    // without its line end
+        std::string terminator; // "\r\n", "\n" or "" for a last line without one
+    };
+    std::vector<Line> lines_;
+};
+
+} // namespace vantor

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the benchmarks need.
+# Packages already present are skipped; the package lists are refreshed only
+# when something is missing, since a new machine has none.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  make
+  pkg-config
+  qt6-base-dev
+  qt6-base-dev-tools
+  qt6-tools-dev
+  qt6-tools-dev-tools
+  qt6-l10n-tools
+  qt6-translations-l10n
+  libgl-dev
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  clang-format
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+echo "bootstrap: installing ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo_cmd=()
+else
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update
+"${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

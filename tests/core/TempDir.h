@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+namespace vantor::test {
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// Runs the rest of a scope in another current directory.
+class CurrentDirGuard {
+public:
+    explicit CurrentDirGuard(const std::string& directory);
+    ~CurrentDirGuard();
+    CurrentDirGuard(const CurrentDirGuard&) = delete;
+    CurrentDirGuard& operator=(const CurrentDirGuard&) = delete;
+
+private:
+    std::string previous_;
+};
+
+void writeFile(const std::string& path, const std::string& bytes);
+std::string readFile(const std::string& path);
+bool exists(const std::string& path);
+unsigned permissionBits(const std::string& path);
+
+} // namespace vantor::test

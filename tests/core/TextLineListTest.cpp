@@ -1,0 +1,143 @@
+#include "app/TextLineList.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace vantor;
+using vantor::test::readFile;
+using vantor::test::TempDir;
+using vantor::test::writeFile;
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+Lines readLines(const std::string& path) {
+    TextLineList list;
+    ReadLineList(path, list);
+    return list.lines();
+}
+
+} // namespace
+
+TEST(TextLineList, AddKeepsTheFirstEntryFirstAndQueuesNewOnesBehindIt) {
+    TextLineList list;
+    EXPECT_TRUE(list.add("L1"));
+    EXPECT_TRUE(list.add("L2"));
+    EXPECT_TRUE(list.add("L3"));
+    EXPECT_TRUE(list.add("L4"));
+    EXPECT_FALSE(list.add("L2"));
+    EXPECT_EQ(list.lines(), (Lines{"L1", "L4", "L3", "L2"}));
+}
+
+TEST(TextLineList, AppendRemoveAndContainsCompareBytes) {
+    TextLineList list;
+    list.append("a");
+    list.append("A");
+    list.append("a"); // append alone does not check for repeats
+    EXPECT_EQ(list.size(), 3u);
+    EXPECT_TRUE(list.contains("A"));
+    EXPECT_FALSE(list.contains("b"));
+    EXPECT_TRUE(list.remove("a"));
+    EXPECT_EQ(list.lines(), (Lines{"A", "a"}));
+    EXPECT_TRUE(list.contains("a"));
+    EXPECT_TRUE(list.remove("a"));
+    EXPECT_FALSE(list.contains("a"));
+    EXPECT_FALSE(list.remove("a"));
+    list.clear();
+    EXPECT_TRUE(list.empty());
+    EXPECT_FALSE(list.contains("A"));
+}
+
+TEST(TextLineList, CopiesKeepTheirOwnLookups) {
+    TextLineList original;
+    original.add("x");
+    original.add("y");
+    TextLineList copy = original;
+    original.clear();
+    EXPECT_TRUE(copy.contains("y"));
+    EXPECT_FALSE(copy.add("x"));
+    TextLineList assigned;
+    assigned = copy;
+    copy.remove("x");
+    EXPECT_TRUE(assigned.contains("x"));
+}
+
+TEST(ReadLineList, SkipsEmptyAndRepeatedLinesAndReversesTheTail) {
+    TempDir dir;
+    writeFile(dir.file("a.txt"), "one\r\n\r\ntwo\r\none\r\nthree");
+    EXPECT_EQ(readLines(dir.file("a.txt")), (Lines{"one", "three", "two"}));
+
+    TextLineList list;
+    list.add("X");
+    list.add("Y");
+    writeFile(dir.file("b.txt"), "L1\nL2\n");
+    ReadLineList(dir.file("b.txt"), list);
+    EXPECT_EQ(list.lines(), (Lines{"X", "L2", "L1", "Y"}));
+}
+
+TEST(ReadLineList, LineEndsAndEndOfFileMarker) {
+    TempDir dir;
+    writeFile(dir.file("crlf"), "\r\n\r\n");
+    EXPECT_TRUE(readLines(dir.file("crlf")).empty());
+
+    writeFile(dir.file("lf"), "a\nb\nc\n");
+    writeFile(dir.file("dos"), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(readLines(dir.file("lf")), readLines(dir.file("dos")));
+
+    writeFile(dir.file("cr"), "a\rb\r\n");
+    EXPECT_EQ(readLines(dir.file("cr")), (Lines{"a\rb"}));
+
+    writeFile(dir.file("eof"), "a\r\nb\x1A\r\nc\r\n");
+    EXPECT_EQ(readLines(dir.file("eof")), (Lines{"a", "b"}));
+}
+
+TEST(ReadLineList, LongLinesArriveInPiecesOf511) {
+    TempDir dir;
+    const std::string exact(511, 'x');
+    writeFile(dir.file("511"), exact + "\r\n");
+    EXPECT_EQ(readLines(dir.file("511")), (Lines{exact}));
+
+    writeFile(dir.file("512"), std::string(511, 'y') + "z\r\n");
+    EXPECT_EQ(readLines(dir.file("512")), (Lines{std::string(511, 'y'), "z"}));
+}
+
+TEST(ReadLineList, MissingFilesAreSilentButFoldersRaise) {
+    TempDir dir;
+    TextLineList list;
+    list.add("kept");
+    ReadLineList(dir.file("missing"), list);
+    ReadLineList("", list);
+    EXPECT_EQ(list.lines(), (Lines{"kept"}));
+    try {
+        ReadLineList(dir.path(), list);
+        FAIL() << "a folder read as a file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.fileName(), dir.path());
+    }
+}
+
+TEST(WriteLineList, EveryLineEndsInCrLf) {
+    TempDir dir;
+    TextLineList list;
+    for (const char* line : {"one", "three", "two"})
+        list.append(line);
+    WriteLineList(list, dir.file("out"));
+    EXPECT_EQ(readFile(dir.file("out")), "one\r\nthree\r\ntwo\r\n");
+
+    WriteLineList(TextLineList{}, dir.file("out"));
+    EXPECT_EQ(readFile(dir.file("out")), "");
+}
+
+TEST(WriteLineList, ReadingAndWritingBackKeepsTheFirstLineAndReversesTheRest) {
+    TempDir dir;
+    writeFile(dir.file("f"), "one\n\ntwo\none\nthree");
+    TextLineList list;
+    ReadLineList(dir.file("f"), list);
+    WriteLineList(list, dir.file("f"));
+    EXPECT_EQ(readFile(dir.file("f")), "one\r\nthree\r\ntwo\r\n");
+}
