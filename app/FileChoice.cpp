@@ -1,0 +1,51 @@
+#include "app/FileChoice.h"
+
+#include "app/FileSystem.h"
+#include "platform/Messages.h"
+#include "platform/QtText.h"
+#include "platform/Ui.h"
+
+namespace vantor {
+
+const DefinitionFileKind kUserFileKind{&ServerDesign::userFile, "*.user", Str::NoSingleUserFile,
+                                       Str::UserFileFilter};
+const DefinitionFileKind kAllowFileKind{&ServerDesign::allowFile, "*.allow",
+                                        Str::NoSingleAllowFile, Str::AllowFileFilter};
+const DefinitionFileKind kVfsFileKind{&ServerDesign::vfsFile, "*.vfs", std::nullopt,
+                                      Str::VfsFileFilter};
+
+std::optional<std::string> AskForDefinitionFile(QWidget* owner, const DefinitionFileKind& kind) {
+    FileRequest request;
+    request.kind = FileRequest::Kind::Open;
+    request.filter = loadString(kind.filter);
+    request.defaultExtension = QString::fromLatin1(kind.pattern);
+    const auto chosen = ui().chooseFile(owner, request);
+    if (!chosen)
+        return std::nullopt;
+    std::string path = toBytes(*chosen);
+    if (!checkPathLength(owner, path))
+        return std::nullopt;
+    return path;
+}
+
+bool ChooseDefinitionFile(QWidget* owner, const std::string& directory,
+                          const DefinitionFileKind& kind, ServerDesign& design) {
+    std::string& field = design.*kind.field;
+    const SingleMatch match = FindSingleMatch(directory, kind.pattern);
+    if (match.firstPath) {
+        if (!checkPathLength(owner, *match.firstPath))
+            return false;
+        field = *match.firstPath;
+        if (match.only)
+            return true;
+    }
+    if (kind.notice)
+        showNotice(owner, *kind.notice);
+    const auto chosen = AskForDefinitionFile(owner, kind);
+    if (!chosen)
+        return false;
+    field = *chosen;
+    return true;
+}
+
+} // namespace vantor

@@ -1,0 +1,20 @@
+#include "app/FolderBrowser.h"
+
+#include "platform/Messages.h"
+#include "platform/QtText.h"
+#include "platform/Ui.h"
+
+#include <QLineEdit>
+
+namespace vantor {
+
+void BrowseForFolder(QWidget* owner, QLineEdit* target) {
+    QString result;
+    if (const auto folder = ui().browseForFolder(owner, loadString(Str::BrowseFolderTitle))) {
+        if (checkPathLength(owner, toBytes(*folder)))
+            result = *folder;
+    }
+    target->setText(result);
+}
+
+} // namespace vantor

@@ -1,0 +1,13 @@
+#pragma once
+
+class QLineEdit;
+class QWidget;
+
+namespace vantor {
+
+// Lets the user pick a local folder, titled "Browse for local dir", and puts
+// its full path into the text box. A cancel, or a path too long for a file name
+// field, leaves the box empty.
+void BrowseForFolder(QWidget* owner, QLineEdit* target);
+
+} // namespace vantor

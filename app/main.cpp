@@ -1,0 +1,14 @@
+#include "app/WizardApp.h"
+#include "platform/Translation.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vantor-wizard"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/application.png")));
+    vantor::installTranslations(app);
+    vantor::WizardApp wizard;
+    return wizard.run();
+}

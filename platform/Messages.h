@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Strings.h"
+
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+namespace vantor {
+
+class FileError;
+
+// The three kinds of message box the program shows, each with an OK button:
+// an ERROR when an action is refused, a WARNING when a default is put in and
+// the action goes on, and a notice with an empty caption.
+void showError(QWidget* owner, const QString& text);
+void showError(QWidget* owner, Str text);
+void showWarning(QWidget* owner, Str text);
+void showNotice(QWidget* owner, Str text);
+
+// A file that could not be read or written, named to the user.
+void reportFileError(QWidget* owner, const FileError& error);
+
+// False, after an ERROR naming the limit, when a path does not fit a file name
+// field; such a path is refused, never cut.
+bool checkPathLength(QWidget* owner, const std::string& path);
+
+// The current directory for an action, or nothing after an ERROR when it is
+// too long to build file names from.
+bool currentDirectoryFor(QWidget* owner, std::string& directory);
+
+// Runs one user action; a file error ends it with a message box and leaves the
+// dialog open. True when the action ran to its end.
+template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
+
+} // namespace vantor
+
+#include "app/TextLineList.h"
+
+template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& action) {
+    try {
+        action();
+        return true;
+    } catch (const FileError& error) {
+        reportFileError(owner, error);
+        return false;
+    }
+}

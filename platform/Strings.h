@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+namespace vantor {
+
+// The program's string table. Every message, caption, tooltip and file-dialog
+// filter the dialogs show comes from here, by number, translated. Numbers 101
+// to 143 are the table the program has always had; the ones above are later
+// additions (the standard validation messages, file errors, path limits).
+enum class Str : int {
+    AboutMenuEntry = 101,
+    UserFileFilter = 102,
+    AllowFileFilter = 103,
+    VfsFileFilter = 104,
+    TipPasvPortRange = 105,
+    TipPasvIpRolling = 106,
+    TipCheckDataIp = 107,
+    TipCheckAfterLogin = 108,
+    TipCheckBeforeLogin = 109,
+    TipPermissionClass = 110,
+    TipRightRead = 111,
+    TipRightWrite = 112,
+    TipRightExecute = 113,
+    TipInherit = 114,
+    TipVirtualPath = 115,
+    CaptionError = 116,
+    CaptionWarning = 117,
+    PhysicalPathEmpty = 118,
+    PhysicalPathMissing = 119,
+    VirtualPathEmpty = 120,
+    VirtualPathNotFull = 121,
+    OwnerEmpty = 122,
+    GroupEmpty = 123,
+    TipServerName = 124,
+    TipServerPort = 125,
+    TipRootDirectory = 126,
+    TipServerIp = 127,
+    VirtualPathExists = 128,
+    RootDeleteRefused = 129,
+    RootRenameRefused = 130,
+    TipLevel = 131,
+    TipAllowedRanges = 132,
+    TipNote = 133,
+    TipAllowIp = 134,
+    TipRatio = 135,
+    RootDirectoryEmpty = 136,
+    RootDirectoryMissing = 137,
+    FtpdFileFilter = 138,
+    UserNameEmpty = 139,
+    NoSingleUserFile = 140,
+    NoSingleAllowFile = 141,
+    UserFileEmpty = 142,
+    AllowFileEmpty = 143,
+
+    PathTooLong = 144,         // %1: the path, %2: the limit
+    FileErrorMessage = 145,    // %1: the file, %2: the reason
+    BrowseFolderTitle = 146,
+    PortFree = 147,
+    PortUsed = 148,
+    EnterUnsigned = 149,
+    EnterInteger = 150,
+    EnterNumberInRange = 151,  // %1, %2: the bounds
+    EnterAtMostChars = 152,    // %1: the limit
+    CurrentDirectoryTooLong = 153, // %1: the limit
+};
+
+// The text of an entry in the user's language; empty for an unknown number.
+QString loadString(Str id);
+QString loadString(int id);
+
+} // namespace vantor

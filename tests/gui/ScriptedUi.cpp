@@ -1,0 +1,92 @@
+#include "ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace vantor::test {
+
+QString dialogClassName(const QObject& dialog) {
+    const QString name = QString::fromLatin1(dialog.metaObject()->className());
+    return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
+}
+
+void failMissingChild(const QObject& parent, const char* name) {
+    std::fprintf(stderr, "%s has no child control named %s\n",
+                 qPrintable(dialogClassName(parent)), name);
+    std::abort();
+}
+
+ScriptedUi::ScriptedUi() : previous_(installUi(this)) {}
+
+ScriptedUi::~ScriptedUi() {
+    installUi(previous_);
+    EXPECT_TRUE(files_.empty()) << files_.size() << " file dialog answer(s) left unused";
+    EXPECT_TRUE(folders_.empty()) << folders_.size() << " folder answer(s) left unused";
+    for (const auto& step : scripts_)
+        ADD_FAILURE() << "the script for " << step.className.toStdString() << " never ran";
+}
+
+void ScriptedUi::onDialog(const QString& className, Script script) {
+    scripts_.push_back({className, std::move(script)});
+}
+
+void ScriptedUi::showMessage(QWidget*, const QString& caption, const QString& text) {
+    messages_.push_back({caption, text});
+}
+
+std::optional<QString> ScriptedUi::chooseFile(QWidget*, const FileRequest& request) {
+    fileRequests_.push_back(request);
+    if (files_.empty()) {
+        ADD_FAILURE() << "a file dialog (" << request.filter.toStdString()
+                      << ") was shown with no answer queued";
+        return std::nullopt;
+    }
+    auto answer = files_.front();
+    files_.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedUi::browseForFolder(QWidget*, const QString& title) {
+    folderTitles_.push_back(title);
+    if (folders_.empty()) {
+        ADD_FAILURE() << "the folder browser was shown with no answer queued";
+        return std::nullopt;
+    }
+    auto answer = folders_.front();
+    folders_.pop_front();
+    return answer;
+}
+
+int ScriptedUi::runModal(ModalDialog& dialog) {
+    const QString name = dialogClassName(dialog);
+    dialogsRun_.push_back(name);
+    if (scripts_.empty()) {
+        ADD_FAILURE() << name.toStdString() << " was run with no script queued";
+        return QDialog::Rejected;
+    }
+    Step step = std::move(scripts_.front());
+    scripts_.pop_front();
+    if (step.className != name) {
+        ADD_FAILURE() << name.toStdString() << " was run where the script expected "
+                      << step.className.toStdString();
+        return QDialog::Rejected;
+    }
+    dialog.setResult(QDialog::Rejected);
+    dialog.initDialog();
+    dialog.show();
+    step.script(dialog);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the script left " << name.toStdString() << " open";
+        dialog.hide();
+    }
+    return dialog.result();
+}
+
+void ScriptedUi::exitProcess(int code) {
+    EXPECT_FALSE(exitCode_.has_value()) << "the process was ended twice";
+    exitCode_ = code;
+}
+
+} // namespace vantor::test

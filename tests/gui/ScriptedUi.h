@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/Ui.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantor::test {
+
+struct RecordedMessage {
+    QString caption;
+    QString text;
+};
+
+// The Ui service of the tests. It records every message box, answers file
+// dialogs and the folder browser from queues, and runs each modal dialog
+// through the next script in line: the script plays the user and must close
+// the dialog. A question without a queued answer, a dialog without a script,
+// or an answer left unused fails the test; nothing ever waits on a window.
+class ScriptedUi : public Ui {
+public:
+    using Script = std::function<void(ModalDialog&)>;
+
+    ScriptedUi();
+    ~ScriptedUi() override;
+    ScriptedUi(const ScriptedUi&) = delete;
+    ScriptedUi& operator=(const ScriptedUi&) = delete;
+
+    void answerFile(const QString& path) { files_.push_back(path); }
+    void answerFile(const std::string& path) { files_.push_back(QString::fromStdString(path)); }
+    void cancelFile() { files_.push_back(std::nullopt); }
+    void answerFolder(const QString& path) { folders_.push_back(path); }
+    void cancelFolder() { folders_.push_back(std::nullopt); }
+    // The next dialog run modally must be of this class (its name without
+    // namespace, as "MoreOptionsPage"); the script then plays it.
+    void onDialog(const QString& className, Script script);
+
+    const std::vector<RecordedMessage>& messages() const { return messages_; }
+    const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
+    const std::vector<QString>& folderTitles() const { return folderTitles_; }
+    const std::vector<QString>& dialogsRun() const { return dialogsRun_; }
+    std::optional<int> exitCode() const { return exitCode_; }
+    void clearMessages() { messages_.clear(); }
+
+    void showMessage(QWidget* owner, const QString& caption, const QString& text) override;
+    std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) override;
+    std::optional<QString> browseForFolder(QWidget* owner, const QString& title) override;
+    int runModal(ModalDialog& dialog) override;
+    void exitProcess(int code) override;
+
+private:
+    struct Step {
+        QString className;
+        Script script;
+    };
+
+    Ui* previous_ = nullptr;
+    std::deque<std::optional<QString>> files_;
+    std::deque<std::optional<QString>> folders_;
+    std::deque<Step> scripts_;
+    std::vector<RecordedMessage> messages_;
+    std::vector<FileRequest> fileRequests_;
+    std::vector<QString> folderTitles_;
+    std::vector<QString> dialogsRun_;
+    std::optional<int> exitCode_;
+};
+
+// The class name of a dialog without its namespace.
+QString dialogClassName(const QObject& dialog);
+
+[[noreturn]] void failMissingChild(const QObject& parent, const char* name);
+
+// The named child control; a missing one ends the test run at once, since the
+// script that asked for it cannot go on.
+template <typename T> T* find(const QObject& parent, const char* name) {
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr)
+        failMissingChild(parent, name);
+    return child;
+}
+
+} // namespace vantor::test

@@ -1,0 +1,9 @@
+#include "wizard/ServerDesignWizard.h"
+
+namespace vantor {
+
+void runServerDesignWizard(WizardState& state) {
+    (void)state;
+}
+
+} // namespace vantor
