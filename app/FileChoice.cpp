@@ -9,8 +9,8 @@ namespace vantor {
 
 const DefinitionFileKind kUserFileKind{&ServerDesign::userFile, "*.user", Str::NoSingleUserFile,
                                        Str::UserFileFilter};
-const DefinitionFileKind kAllowFileKind{&ServerDesign::allowFile, "*.allow",
-                                        Str::NoSingleAllowFile, Str::AllowFileFilter};
+const DefinitionFileKind kAllowFileKind{&ServerDesign::allowFile, "*.allow", Str::NoSingleAllowFile,
+                                        Str::AllowFileFilter};
 const DefinitionFileKind kVfsFileKind{&ServerDesign::vfsFile, "*.vfs", std::nullopt,
                                       Str::VfsFileFilter};
 

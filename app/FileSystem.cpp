@@ -26,14 +26,14 @@ unsigned char folded(char c) {
 }
 
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const bool folded_less = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return folded(x) < folded(y); });
+    const bool folded_less =
+        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                     [](char x, char y) { return folded(x) < folded(y); });
     if (folded_less)
         return true;
-    const bool folded_greater = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(),
-        [](char x, char y) { return folded(x) < folded(y); });
+    const bool folded_greater =
+        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+                                     [](char x, char y) { return folded(x) < folded(y); });
     // Names that differ only in case still get a fixed order.
     return !folded_greater && a < b;
 }
@@ -48,7 +48,8 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
         if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starS = s;
-        } else if (p < pattern.size() && (pattern[p] == '?' || folded(pattern[p]) == folded(name[s]))) {
+        } else if (p < pattern.size() &&
+                   (pattern[p] == '?' || folded(pattern[p]) == folded(name[s]))) {
             ++p;
             ++s;
         } else if (starP != std::string::npos) {

@@ -32,7 +32,8 @@ inline constexpr char kPathSeparator = '/';
 // The longest path a file name field holds.
 inline constexpr std::size_t kMaxPathLength = 255;
 
-std::string JoinPath(const std::string& directory, const std::string& name); // the platform's separator
+std::string JoinPath(const std::string& directory,
+                     const std::string& name); // the platform's separator
 std::string BaseName(const std::string& path); // after the last separator
 
 // The process's current directory; empty when it cannot be read.

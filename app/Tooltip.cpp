@@ -10,8 +10,8 @@ void AttachTooltip(QWidget* control, const QString& text) {
         return;
     // Text that looks like markup would be rendered as rich text; escaping it
     // keeps every character, "&" and "<" included, as typed.
-    control->setToolTip(Qt::mightBeRichText(text) ? QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped())
-                                                  : text);
+    control->setToolTip(
+        Qt::mightBeRichText(text) ? QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()) : text);
     control->setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 

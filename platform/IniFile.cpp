@@ -117,9 +117,7 @@ void IniFile::setValue(const std::string& section, const std::string& key,
     for (; i < lines_.size() && !sectionName(lines_[i].content); ++i) {
         const auto name = keyName(lines_[i].content);
         if (name && equalIgnoringCase(*name, wantedKey)) {
-            lines_[i].content = entry;
-            if (lines_[i].terminator.empty())
-                lines_[i].terminator = "\r\n";
+            lines_[i] = {entry, "\r\n"};
             return;
         }
         if (!trimmed(lines_[i].content).empty())

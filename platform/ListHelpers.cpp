@@ -28,8 +28,8 @@ int partitionPoint(int count, TextAt textAt, Before before) {
 }
 
 template <typename TextAt> int upperBound(int count, TextAt textAt, const QString& text) {
-    return partitionPoint(count, textAt,
-                          [&](const QString& item) { return compareIgnoringCase(item, text) <= 0; });
+    return partitionPoint(
+        count, textAt, [&](const QString& item) { return compareIgnoringCase(item, text) <= 0; });
 }
 
 template <typename TextAt> int prefixSearch(int count, TextAt textAt, const QString& prefix) {
@@ -49,14 +49,15 @@ void sortIgnoringCase(QStringList& texts) {
 } // namespace
 
 int addSorted(QComboBox* box, const QString& text) {
-    const int at = upperBound(box->count(), [box](int i) { return box->itemText(i); }, text);
+    const int at = upperBound(
+        box->count(), [box](int i) { return box->itemText(i); }, text);
     box->insertItem(at, text);
     return at;
 }
 
 int addSorted(QListWidget* list, const QString& text) {
-    const int at =
-        upperBound(list->count(), [list](int i) { return list->item(i)->text(); }, text);
+    const int at = upperBound(
+        list->count(), [list](int i) { return list->item(i)->text(); }, text);
     list->insertItem(at, text);
     return at;
 }
@@ -74,11 +75,13 @@ void fillSorted(QListWidget* list, QStringList texts) {
 }
 
 int findPrefixSorted(const QComboBox* box, const QString& prefix) {
-    return prefixSearch(box->count(), [box](int i) { return box->itemText(i); }, prefix);
+    return prefixSearch(
+        box->count(), [box](int i) { return box->itemText(i); }, prefix);
 }
 
 int findPrefixSorted(const QListWidget* list, const QString& prefix) {
-    return prefixSearch(list->count(), [list](int i) { return list->item(i)->text(); }, prefix);
+    return prefixSearch(
+        list->count(), [list](int i) { return list->item(i)->text(); }, prefix);
 }
 
 int findPrefix(const QComboBox* box, const QString& prefix) {

@@ -25,7 +25,7 @@ QString defaultSuffix(const QString& defaultExtension) {
     const qsizetype dot = defaultExtension.lastIndexOf(QLatin1Char('.'));
     QString suffix = dot < 0 ? defaultExtension : defaultExtension.mid(dot + 1);
     return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString()
-                                                                                    : suffix;
+                                                                                  : suffix;
 }
 
 void QtUi::showMessage(QWidget* owner, const QString& caption, const QString& text) {
@@ -50,8 +50,8 @@ std::optional<QString> QtUi::chooseFile(QWidget* owner, const FileRequest& reque
 }
 
 std::optional<QString> QtUi::browseForFolder(QWidget* owner, const QString& title) {
-    const QString folder = QFileDialog::getExistingDirectory(owner, title, QString(),
-                                                             QFileDialog::ShowDirsOnly);
+    const QString folder =
+        QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -16,13 +16,14 @@ struct Entry {
 // The English texts as the program shows them; the blanks before commas and
 // full stops, and the trailing blanks, are part of the texts.
 constexpr Entry kTable[] = {
-    {Str::AboutMenuEntry, QT_TRANSLATE_NOOP("StringTable", "About VANTOR FTP SERVER wizard(&A)...")},
-    {Str::UserFileFilter, QT_TRANSLATE_NOOP("StringTable", "user&group file|*.user|All files|*.*||")},
+    {Str::AboutMenuEntry,
+     QT_TRANSLATE_NOOP("StringTable", "About VANTOR FTP SERVER wizard(&A)...")},
+    {Str::UserFileFilter,
+     QT_TRANSLATE_NOOP("StringTable", "user&group file|*.user|All files|*.*||")},
     {Str::AllowFileFilter,
      QT_TRANSLATE_NOOP("StringTable", "allowed IP definition file|*.allow|All files|*.*||")},
     {Str::VfsFileFilter,
-     QT_TRANSLATE_NOOP("StringTable",
-                       "virtual file system definition file|*.vfs|All files|*.*||")},
+     QT_TRANSLATE_NOOP("StringTable", "virtual file system definition file|*.vfs|All files|*.*||")},
     {Str::TipPasvPortRange,
      QT_TRANSLATE_NOOP("StringTable",
                        "If you need to specify the DATA connection port ranges , please check this "

@@ -53,15 +53,15 @@ enum class Str : int {
     UserFileEmpty = 142,
     AllowFileEmpty = 143,
 
-    PathTooLong = 144,         // %1: the path, %2: the limit
-    FileErrorMessage = 145,    // %1: the file, %2: the reason
+    PathTooLong = 144,      // %1: the path, %2: the limit
+    FileErrorMessage = 145, // %1: the file, %2: the reason
     BrowseFolderTitle = 146,
     PortFree = 147,
     PortUsed = 148,
     EnterUnsigned = 149,
     EnterInteger = 150,
-    EnterNumberInRange = 151,  // %1, %2: the bounds
-    EnterAtMostChars = 152,    // %1: the limit
+    EnterNumberInRange = 151,      // %1, %2: the bounds
+    EnterAtMostChars = 152,        // %1: the limit
     CurrentDirectoryTooLong = 153, // %1: the limit
 };
 

@@ -8,7 +8,6 @@ packages=(
   build-essential
   cmake
   make
-  pkg-config
   qt6-base-dev
   qt6-base-dev-tools
   qt6-tools-dev
@@ -20,6 +19,7 @@ packages=(
   libgmock-dev
   libbenchmark-dev
   clang-format
+  fonts-dejavu-core
 )
 
 missing=()

@@ -13,8 +13,8 @@ QString dialogClassName(const QObject& dialog) {
 }
 
 void failMissingChild(const QObject& parent, const char* name) {
-    std::fprintf(stderr, "%s has no child control named %s\n",
-                 qPrintable(dialogClassName(parent)), name);
+    std::fprintf(stderr, "%s has no child control named %s\n", qPrintable(dialogClassName(parent)),
+                 name);
     std::abort();
 }
 

@@ -1,0 +1,50 @@
+# The two commands of the README:
+#   make run   sets up, builds and starts the wizard
+#   make test  sets up, builds from scratch and runs every test, headless
+# Both install what they need through scripts/bootstrap.sh first.
+
+JOBS        ?= $(shell nproc)
+BUILD       ?= build
+TEST_BUILD  ?= build-test
+ASAN_BUILD  ?= build-asan
+BENCH_BUILD ?= build-bench
+CTEST_FLAGS ?= --output-on-failure -j$(JOBS)
+
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
+
+.PHONY: run test bootstrap build check-format format bench clean
+
+bootstrap:
+	bash scripts/bootstrap.sh
+
+build: bootstrap
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/vantor-wizard
+
+# A fresh build with warnings as errors, then a second one under the address
+# and undefined-behaviour sanitizers; every test runs in both.
+test: bootstrap check-format
+	rm -rf $(TEST_BUILD) $(ASAN_BUILD)
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_WERROR=ON
+	cmake --build $(TEST_BUILD) -j$(JOBS)
+	cd $(TEST_BUILD) && ctest $(CTEST_FLAGS)
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTOR_WERROR=ON -DVANTOR_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ctest $(CTEST_FLAGS)
+
+check-format: bootstrap
+	clang-format --dry-run --Werror $(SOURCES)
+
+format:
+	clang-format -i $(SOURCES)
+
+bench: bootstrap
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks
+	./$(BENCH_BUILD)/bench/vantor_benchmarks
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,102 @@
+#include "app/AtomicFile.h"
+#include "app/TextLineList.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+std::size_t entriesIn(const std::string& dir) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(WriteFileAtomically, ReplacesTheContentAndKeepsThePermissionBits) {
+    TempDir dir;
+    const std::string file = dir.file("a.vfs");
+    writeFile(file, "old\r\n");
+    ::chmod(file.c_str(), 0640);
+    WriteFileAtomically(file, "new\r\n");
+    EXPECT_EQ(readFile(file), "new\r\n");
+    EXPECT_EQ(permissionBits(file), 0640u);
+    EXPECT_EQ(entriesIn(dir.path()), 1u) << "a temporary file was left behind";
+}
+
+TEST(WriteFileAtomically, NewFilesGetTheRequestedModeLessTheUmask) {
+    TempDir dir;
+    const mode_t old = ::umask(022);
+    WriteFileAtomically(dir.file("plain"), "x");
+    WriteFileAtomically(dir.file("secret"), "x", 0600);
+    ::umask(old);
+    EXPECT_EQ(permissionBits(dir.file("plain")), 0644u);
+    EXPECT_EQ(permissionBits(dir.file("secret")), 0600u);
+}
+
+TEST(WriteFileAtomically, AWriteCutShortByAFullDiskKeepsTheOldFileWhole) {
+    TempDir dir;
+    const std::string file = dir.file("a.vfs");
+    writeFile(file, "/srv|/|default|default|754|r\r\n");
+    // A file size limit stands in for a full disk, and holds for root too.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(WriteFileAtomically(file, std::string(4096, 'x')), FileError);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(readFile(file), "/srv|/|default|default|754|r\r\n");
+    EXPECT_EQ(entriesIn(dir.path()), 1u) << "a temporary file was left behind";
+}
+
+TEST(WriteFileAtomically, FailuresNameTheFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("folder"));
+    for (const std::string& name : {dir.file("folder"), dir.file("missing/a.vfs"), std::string()}) {
+        try {
+            WriteFileAtomically(name, "x");
+            ADD_FAILURE() << "wrote " << name;
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.fileName(), name);
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
+}
+
+TEST(WriteFileAtomically, StaleTemporaryFilesDoNotBlockAndLinksSurvive) {
+    TempDir dir;
+    const std::string file = dir.file("a.allow");
+    writeFile(file + ".XXXXXX", "stale");
+    writeFile(file + ".000000", "stale");
+    WriteFileAtomically(file, "one");
+    EXPECT_EQ(readFile(file), "one");
+
+    const std::string link = dir.file("link.allow");
+    std::filesystem::create_symlink(file, link);
+    WriteFileAtomically(link, "two");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readFile(file), "two");
+}
+
+TEST(WriteLineList, AFailedWriteKeepsTheOldLines) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("folder"));
+    TextLineList list;
+    list.add("x");
+    EXPECT_THROW(WriteLineList(list, dir.file("folder")), FileError);
+    EXPECT_THROW(WriteLineList(list, dir.file("no/such/file")), FileError);
+}

@@ -1,0 +1,69 @@
+#include "app/FileSystem.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vantor;
+using vantor::test::TempDir;
+using vantor::test::writeFile;
+
+TEST(SECFileSystem, FilesAndFoldersExistButOnlyFoldersAreDirectories) {
+    TempDir dir;
+    writeFile(dir.file("a.txt"), "x");
+    std::filesystem::create_directory(dir.file("sub"));
+    SECFileSystem fs;
+    EXPECT_TRUE(fs.FileExists(dir.file("a.txt")));
+    EXPECT_TRUE(fs.FileExists(dir.file("sub")));
+    EXPECT_FALSE(fs.FileExists(dir.file("none")));
+    EXPECT_FALSE(fs.FileExists(""));
+    EXPECT_TRUE(fs.DirectoryExists(dir.file("sub")));
+    EXPECT_FALSE(fs.DirectoryExists(dir.file("a.txt")));
+    EXPECT_FALSE(fs.DirectoryExists(dir.file("none")));
+    EXPECT_FALSE(fs.DirectoryExists(""));
+}
+
+TEST(FindSingleMatch, NoneOneAndSeveralMatches) {
+    TempDir dir;
+    EXPECT_FALSE(FindSingleMatch(dir.path(), "*.user").firstPath);
+
+    writeFile(dir.file("b.user"), "");
+    writeFile(dir.file("notes.txt"), "");
+    SingleMatch one = FindSingleMatch(dir.path(), "*.user");
+    EXPECT_EQ(one.firstPath, dir.file("b.user"));
+    EXPECT_TRUE(one.only);
+
+    // Letter case is ignored, folders count, and the first match is the first
+    // by name whatever order the folder lists its entries in.
+    writeFile(dir.file("C.USER"), "");
+    std::filesystem::create_directory(dir.file("A.User"));
+    SingleMatch several = FindSingleMatch(dir.path(), "*.user");
+    EXPECT_EQ(several.firstPath, dir.file("A.User"));
+    EXPECT_FALSE(several.only);
+}
+
+TEST(FindSingleMatch, MissingFolderFindsNothing) {
+    TempDir dir;
+    EXPECT_FALSE(FindSingleMatch(dir.file("missing"), "*").firstPath);
+}
+
+TEST(MatchesWildcard, StarsAndQuestionMarks) {
+    EXPECT_TRUE(MatchesWildcard("*.user", "site.user"));
+    EXPECT_TRUE(MatchesWildcard("*.user", ".user"));
+    EXPECT_FALSE(MatchesWildcard("*.user", "site.user.bak"));
+    EXPECT_TRUE(MatchesWildcard("s?te.*", "SITE.vfs"));
+    EXPECT_FALSE(MatchesWildcard("s?te.*", "ste.vfs"));
+    EXPECT_TRUE(MatchesWildcard("*a*b*c", "xxaxxbxxc"));
+    EXPECT_FALSE(MatchesWildcard("*a*b*c", "xxaxxcxxb"));
+    EXPECT_TRUE(MatchesWildcard(std::string(30, '*') + "x", std::string(5000, 'a') + "x"));
+}
+
+TEST(Paths, JoinAndBaseNameUseTheSlash) {
+    EXPECT_EQ(JoinPath("/srv", "default.user"), "/srv/default.user");
+    EXPECT_EQ(JoinPath("/", "default.user"), "/default.user");
+    EXPECT_EQ(BaseName("/srv/VantorFTPD32.ftpd"), "VantorFTPD32.ftpd");
+    EXPECT_EQ(BaseName("my.ftpd"), "my.ftpd");
+    EXPECT_EQ(BaseName("/srv/"), "");
+}
