@@ -34,6 +34,7 @@ public:
 
     void answerFile(const QString& path) { files_.push_back(path); }
     void answerFile(const std::string& path) { files_.push_back(QString::fromStdString(path)); }
+    void answerFile(const char* path) { files_.push_back(QString::fromUtf8(path)); }
     void cancelFile() { files_.push_back(std::nullopt); }
     void answerFolder(const QString& path) { folders_.push_back(path); }
     void cancelFolder() { folders_.push_back(std::nullopt); }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -54,3 +56,135 @@ TEST_F(WelcomeDialogTest, SingleUserAndAllowFilesAreTakenWithoutAsking) {
     EXPECT_EQ(state.design.userFile, dir.file("site.user"));
     EXPECT_EQ(state.design.allowFile, dir.file("site.allow"));
 }
+
+TEST_F(WelcomeDialogTest, TwoUserFilesAskAndACancelKeepsTheFirstMatch) {
+    writeFile(dir.file("b.user"), "");
+    writeFile(dir.file("a.user"), "");
+    state.design.allowFile = "/earlier.allow";
+    fake.cancelFile();
+    click("editUsersButton");
+    ASSERT_EQ(fake.messages().size(), 1u);
+    EXPECT_EQ(fake.messages()[0].caption, "");
+    EXPECT_EQ(fake.messages()[0].text, kUserNotice);
+    ASSERT_EQ(fake.fileRequests().size(), 1u);
+    EXPECT_EQ(fake.fileRequests()[0].kind, FileRequest::Kind::Open);
+    EXPECT_EQ(fake.fileRequests()[0].filter, "user&group file|*.user|All files|*.*||");
+    EXPECT_EQ(fake.fileRequests()[0].defaultExtension, "*.user");
+    EXPECT_EQ(state.design.userFile, dir.file("a.user"));
+    EXPECT_EQ(state.design.allowFile, "/earlier.allow");
+}
+
+TEST_F(WelcomeDialogTest, NoFilesAskForBothAndConfirmedNamesAreStored) {
+    fake.answerFile("/srv/new.user");
+    fake.answerFile("/srv/new.allow");
+    click("editUsersButton");
+    ASSERT_EQ(fake.messages().size(), 2u);
+    EXPECT_EQ(fake.messages()[1].text, kAllowNotice);
+    EXPECT_EQ(fake.fileRequests()[1].filter, "allowed IP definition file|*.allow|All files|*.*||");
+    EXPECT_EQ(state.design.userFile, "/srv/new.user");
+    EXPECT_EQ(state.design.allowFile, "/srv/new.allow");
+}
+
+TEST_F(WelcomeDialogTest, CancelAtTheAllowFileKeepsTheChosenUserFile) {
+    writeFile(dir.file("site.user"), "");
+    state.design.allowFile = "/earlier.allow";
+    fake.cancelFile();
+    click("editUsersButton");
+    EXPECT_EQ(state.design.userFile, dir.file("site.user"));
+    EXPECT_EQ(state.design.allowFile, "/earlier.allow");
+}
+
+TEST_F(WelcomeDialogTest, EmptyConfirmedNamesFallBackToTheDefaults) {
+    fake.answerFile(QString());
+    fake.answerFile(QString());
+    click("editUsersButton");
+    EXPECT_EQ(state.design.userFile, dir.file("default.user"));
+    EXPECT_EQ(state.design.allowFile, dir.file("default.allow"));
+}
+
+TEST_F(WelcomeDialogTest, VirtualFileSystemActionAsksWithoutNoticeAndLeavesAllowFile) {
+    writeFile(dir.file("site.user"), "");
+    state.design.allowFile = "/kept.allow";
+    fake.answerFile("/srv/site.vfs");
+    click("editVfsButton");
+    EXPECT_TRUE(fake.messages().empty());
+    ASSERT_EQ(fake.fileRequests().size(), 1u);
+    EXPECT_EQ(fake.fileRequests()[0].filter,
+              "virtual file system definition file|*.vfs|All files|*.*||");
+    EXPECT_EQ(state.design.vfsFile, "/srv/site.vfs");
+    EXPECT_EQ(state.design.userFile, dir.file("site.user"));
+    EXPECT_EQ(state.design.allowFile, "/kept.allow");
+}
+
+TEST_F(WelcomeDialogTest, VirtualFileSystemActionEndsAtACancelledUserFile) {
+    writeFile(dir.file("one.vfs"), "");
+    fake.cancelFile();
+    click("editVfsButton");
+    EXPECT_EQ(state.design.vfsFile, dir.file("one.vfs"));
+    EXPECT_EQ(fake.messages().size(), 1u);
+    EXPECT_EQ(state.design.userFile, "");
+}
+
+TEST_F(WelcomeDialogTest, FoldersNamedLikeDefinitionFilesCount) {
+    std::filesystem::create_directory(dir.file("odd.user"));
+    writeFile(dir.file("site.allow"), "");
+    click("editUsersButton");
+    EXPECT_EQ(state.design.userFile, dir.file("odd.user"));
+}
+
+TEST_F(WelcomeDialogTest, ChosenPathsLongerThanTheLimitAreRefusedNotCut) {
+    const QString longPath = "/" + QString(300, QLatin1Char('x')) + ".user";
+    state.design.userFile = "/before.user";
+    fake.answerFile(longPath);
+    click("editUsersButton");
+    ASSERT_EQ(fake.messages().size(), 2u);
+    EXPECT_EQ(fake.messages()[1].caption, "ERROR");
+    EXPECT_TRUE(fake.messages()[1].text.contains("255"));
+    EXPECT_EQ(state.design.userFile, "/before.user");
+}
+
+TEST(WelcomeDialogDeepDirectory, ACurrentDirectoryOverTheLimitEndsTheAction) {
+    ScriptedUi fake;
+    TempDir dir;
+    std::string deep = dir.path();
+    while (deep.size() <= 260) {
+        deep += "/" + std::string(50, 'd');
+        std::filesystem::create_directory(deep);
+    }
+    CurrentDirGuard inDeep(deep);
+    WizardState state;
+    WelcomeDialog dialog(state);
+    find<QPushButton>(dialog, "editVfsButton")->click();
+    ASSERT_EQ(fake.messages().size(), 1u);
+    EXPECT_EQ(fake.messages()[0].caption, "ERROR");
+    EXPECT_TRUE(fake.fileRequests().empty());
+    EXPECT_EQ(state.design.vfsFile, "");
+}
+
+// Every way of closing the start dialog ends the program with code 0.
+class WelcomeDialogClosing : public ::testing::TestWithParam<int> {};
+
+TEST_P(WelcomeDialogClosing, EndsWithCodeZero) {
+    ScriptedUi fake;
+    fake.onDialog("WelcomeDialog", [](ModalDialog& dialog) {
+        switch (GetParam()) {
+        case 0:
+            find<QPushButton>(dialog, "exitButton")->click();
+            break;
+        case 1:
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            break;
+        case 2:
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            break;
+        default:
+            dialog.close();
+        }
+    });
+    WizardApp app;
+    EXPECT_EQ(app.run(), 0);
+    EXPECT_FALSE(fake.exitCode().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(ExitEnterEscapeCloseBox, WelcomeDialogClosing,
+                         ::testing::Values(0, 1, 2, 3));

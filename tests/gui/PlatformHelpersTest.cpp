@@ -1,0 +1,172 @@
+#include "platform/DataExchange.h"
+#include "platform/ListHelpers.h"
+#include "platform/QtUi.h"
+#include "platform/Strings.h"
+#include "platform/Translation.h"
+
+#include "ScriptedUi.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+class DataExchangeTest : public ::testing::Test {
+protected:
+    DataExchangeTest() {
+        window.show();
+        other->setFocus();
+    }
+
+    // Takes `text` and reports the message shown, or "ok".
+    template <typename Take> QString take(const QString& text, Take&& taking) {
+        box->setText(text);
+        fake.clearMessages();
+        const bool ok = taking(box);
+        if (ok) {
+            EXPECT_TRUE(fake.messages().empty());
+            return "ok";
+        }
+        EXPECT_EQ(window.focusWidget(), box) << "the refused box did not get the focus";
+        other->setFocus();
+        return fake.messages().empty() ? "no message" : fake.messages().back().text;
+    }
+
+    ScriptedUi fake;
+    QDialog window;
+    QLineEdit* box = new QLineEdit(&window);
+    QLineEdit* other = new QLineEdit(&window);
+};
+
+} // namespace
+
+TEST_F(DataExchangeTest, UnsignedNumbers) {
+    std::uint32_t value = 7;
+    auto takeIt = [&](QLineEdit* b) { return takeUnsigned(b, value); };
+    EXPECT_EQ(take("0", takeIt), "ok");
+    EXPECT_EQ(value, 0u);
+    EXPECT_EQ(take(" 70000 ", takeIt), "ok");
+    EXPECT_EQ(value, 70000u);
+    EXPECT_EQ(take("4294967295", takeIt), "ok");
+    EXPECT_EQ(value, 4294967295u);
+    for (const char* bad : {"", "  ", "-1", "+5", "12a", "4294967296", "1 2", "0x10"})
+        EXPECT_EQ(take(bad, takeIt), "Please enter a positive whole number.") << bad;
+    EXPECT_EQ(value, 4294967295u);
+}
+
+TEST_F(DataExchangeTest, RangedNumbers) {
+    std::uint32_t count = 16;
+    auto takeCount = [&](QLineEdit* b) { return takeUnsignedInRange(b, 1, 65535, count); };
+    EXPECT_EQ(take("0", takeCount), "Please enter a whole number from 1 to 65535.");
+    EXPECT_EQ(take("65536", takeCount), "Please enter a whole number from 1 to 65535.");
+    EXPECT_EQ(count, 16u);
+    EXPECT_EQ(take("65535", takeCount), "ok");
+    EXPECT_EQ(count, 65535u);
+
+    std::int32_t seconds = 600;
+    auto takeSeconds = [&](QLineEdit* b) { return takeIntInRange(b, 60, 100000, seconds); };
+    EXPECT_EQ(take("59", takeSeconds), "Please enter a whole number from 60 to 100000.");
+    EXPECT_EQ(take("-60", takeSeconds), "Please enter a whole number from 60 to 100000.");
+    EXPECT_EQ(take("sixty", takeSeconds), "Please enter a whole number.");
+    EXPECT_EQ(seconds, 600);
+    EXPECT_EQ(take("+100000", takeSeconds), "ok");
+    EXPECT_EQ(seconds, 100000);
+}
+
+TEST_F(DataExchangeTest, TextLength) {
+    std::string text = "before";
+    auto takeIt = [&](QLineEdit* b) { return takeText(b, 5, text); };
+    EXPECT_EQ(take("123456", takeIt), "Please enter no more than 5 characters.");
+    EXPECT_EQ(text, "before");
+    EXPECT_EQ(take(QString::fromUtf8("\u4f3a\u670d\u5668"), takeIt), "ok");
+    EXPECT_EQ(text, "\xe4\xbc\xba\xe6\x9c\x8d\xe5\x99\xa8");
+}
+
+TEST(ListHelpers, SortedInsertionAndPrefixSearchIgnoreCase) {
+    QComboBox box;
+    for (const char* name : {"bob", "Alice", "carol", "alice", "Bobby"})
+        addSorted(&box, name);
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i)
+        items << box.itemText(i);
+    EXPECT_EQ(items, (QStringList{"Alice", "alice", "bob", "Bobby", "carol"}));
+    EXPECT_EQ(findPrefixSorted(&box, "BOB"), 2);
+    EXPECT_EQ(findPrefixSorted(&box, "bobb"), 3);
+    EXPECT_EQ(findPrefixSorted(&box, "d"), -1);
+    EXPECT_EQ(findPrefixSorted(&box, ""), 0);
+    EXPECT_EQ(findExact(&box, "alice"), 1);
+    EXPECT_EQ(findExact(&box, "ALICE"), -1);
+
+    QComboBox unsorted;
+    unsorted.addItems({"root", "super", "normal", "guest"});
+    EXPECT_EQ(findPrefix(&unsorted, "NOR"), 2);
+    EXPECT_EQ(findPrefix(&unsorted, "x"), -1);
+}
+
+TEST(ListHelpers, BulkFillMatchesOneByOneInsertion) {
+    const QStringList names{"zed", "Amy", "amy", "Bea", "al"};
+    QListWidget bulk;
+    fillSorted(&bulk, names);
+    QListWidget single;
+    for (const QString& name : names)
+        addSorted(&single, name);
+    ASSERT_EQ(bulk.count(), single.count());
+    for (int i = 0; i < bulk.count(); ++i)
+        EXPECT_EQ(bulk.item(i)->text(), single.item(i)->text());
+    EXPECT_EQ(findPrefixSorted(&bulk, "AM"), 1);
+}
+
+TEST(QtUiFilters, TheProgramsFilterTextBecomesQtNameFilters) {
+    EXPECT_EQ(nameFilters("user&group file|*.user|All files|*.*||"),
+              (QStringList{"user&group file (*.user)", "All files (*.*)"}));
+    EXPECT_EQ(defaultSuffix("*.user"), "user");
+    EXPECT_EQ(defaultSuffix("*.*"), "");
+}
+
+TEST(StringTable, EveryNumberHasItsText) {
+    for (int id = 101; id <= 153; ++id)
+        EXPECT_FALSE(loadString(id).isEmpty()) << id;
+    EXPECT_TRUE(loadString(100).isEmpty());
+    EXPECT_EQ(loadString(Str::CaptionError), "ERROR");
+    EXPECT_EQ(loadString(Str::CaptionWarning), "WARNING");
+    EXPECT_EQ(loadString(Str::TipRootDirectory), "please enter the root path of your FTP server , "
+                                                 "you can setup your virtual file system later ");
+}
+
+TEST(Translation, TraditionalChineseLocalesGetTheChineseTexts) {
+    EXPECT_TRUE(usesTraditionalChinese(QLocale("zh_TW")));
+    EXPECT_TRUE(usesTraditionalChinese(QLocale("zh_HK")));
+    EXPECT_TRUE(usesTraditionalChinese(
+        QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::China)));
+    EXPECT_FALSE(usesTraditionalChinese(QLocale("zh_CN")));
+    EXPECT_FALSE(usesTraditionalChinese(QLocale("en_US")));
+    EXPECT_FALSE(installTranslations(*QCoreApplication::instance(), QLocale("de_DE")));
+    EXPECT_EQ(loadString(Str::CaptionError), "ERROR");
+}
+
+TEST(Translation, EveryStringTableEntryHasAChineseText) {
+    std::vector<QString> english;
+    for (int id = 101; id <= 153; ++id)
+        english.push_back(loadString(id));
+    ASSERT_TRUE(installTranslations(*QCoreApplication::instance(), QLocale("zh_TW")));
+    for (int id = 101; id <= 153; ++id) {
+        const QString chinese = loadString(id);
+        EXPECT_FALSE(chinese.isEmpty()) << id;
+        EXPECT_NE(chinese, english[static_cast<std::size_t>(id - 101)]) << id;
+    }
+    EXPECT_EQ(loadString(Str::CaptionError), QString::fromUtf8("\u932f\u8aa4"));
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    EXPECT_EQ(loadString(Str::CaptionError), "ERROR");
+}

@@ -1,0 +1,101 @@
+#include "app/AboutDialog.h"
+#include "app/FolderBrowser.h"
+#include "app/ListBoxLines.h"
+#include "app/TextLineList.h"
+#include "app/Tooltip.h"
+
+#include "ScriptedUi.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+TEST(AttachTooltip, ShowsTheTextAsItStands) {
+    QLabel label;
+    AttachTooltip(&label, "user&group file");
+    EXPECT_EQ(label.toolTip(), "user&group file");
+
+    QLabel markup;
+    AttachTooltip(&markup, "<b>a & b</b>");
+    EXPECT_EQ(markup.toolTip(), "<p>&lt;b&gt;a &amp; b&lt;/b&gt;</p>");
+
+    AttachTooltip(nullptr, "ignored");
+}
+
+TEST(BrowseForFolder, TheChosenFolderReplacesTheTextAndACancelEmptiesIt) {
+    ScriptedUi fake;
+    QLineEdit box("/old");
+    fake.answerFolder("/srv/ftp");
+    BrowseForFolder(nullptr, &box);
+    EXPECT_EQ(box.text(), "/srv/ftp");
+    fake.cancelFolder();
+    BrowseForFolder(nullptr, &box);
+    EXPECT_EQ(box.text(), "");
+    EXPECT_EQ(fake.folderTitles(),
+              (std::vector<QString>{"Browse for local dir", "Browse for local dir"}));
+}
+
+TEST(BrowseForFolder, AFolderPathOverTheLimitIsRefused) {
+    ScriptedUi fake;
+    QLineEdit box("/old");
+    fake.answerFolder("/" + QString(300, QLatin1Char('f')));
+    BrowseForFolder(nullptr, &box);
+    EXPECT_EQ(box.text(), "");
+    ASSERT_EQ(fake.messages().size(), 1u);
+    EXPECT_EQ(fake.messages()[0].caption, "ERROR");
+}
+
+TEST(AboutBox, OpensForTheCommandValueWhateverItsFourLowestBits) {
+    ScriptedUi fake;
+    for (unsigned command : {16u, 17u, 31u}) {
+        fake.onDialog("AboutDialog", [](ModalDialog& about) {
+            EXPECT_EQ(about.windowTitle(), "About the VANTOR FTP SERVER Wizard");
+            EXPECT_EQ(find<QLabel>(about, "versionLabel")->text(), "VANTOR FTPD Wizard V1.0");
+            find<QPushButton>(about, "okButton")->click();
+        });
+        EXPECT_TRUE(handleSystemCommand(nullptr, command));
+    }
+    for (unsigned command : {0u, 15u, 32u, 0xF060u})
+        EXPECT_FALSE(handleSystemCommand(nullptr, command));
+    EXPECT_EQ(fake.dialogsRun().size(), 3u);
+}
+
+TEST(AboutBox, EnterAndEscapeCloseIt) {
+    ScriptedUi fake;
+    fake.onDialog("AboutDialog",
+                  [](ModalDialog& about) { QTest::keyClick(&about, Qt::Key_Return); });
+    fake.onDialog("AboutDialog",
+                  [](ModalDialog& about) { QTest::keyClick(&about, Qt::Key_Escape); });
+    handleSystemCommand(nullptr, kAboutCommand);
+    handleSystemCommand(nullptr, kAboutCommand);
+}
+
+TEST(AboutBox, TheEntrySitsInTheDialogsContextMenu) {
+    ScriptedUi fake;
+    QDialog page;
+    addAboutEntry(&page);
+    auto* entry = page.findChild<QAction*>("aboutAction");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), "About VANTOR FTP SERVER wizard(&A)...");
+    EXPECT_EQ(page.contextMenuPolicy(), Qt::ActionsContextMenu);
+    fake.onDialog("AboutDialog", [](ModalDialog& about) { about.accept(); });
+    entry->trigger();
+    EXPECT_EQ(fake.dialogsRun(), (std::vector<QString>{"AboutDialog"}));
+}
+
+TEST(CopyListBoxLines, AddsTheItemsByTheInsertionRule) {
+    QListWidget control;
+    control.addItems({"b", "c", "a", "b"});
+    TextLineList lines;
+    lines.add("first");
+    CopyListBoxLines(control, lines);
+    EXPECT_EQ(lines.lines(), (std::vector<std::string>{"first", "a", "c", "b"}));
+}
