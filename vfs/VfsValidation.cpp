@@ -1,0 +1,33 @@
+#include "vfs/VfsValidation.h"
+
+namespace vantor {
+
+MountPointRule CheckMountPointField(std::string_view text) {
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        return MountPointRule::FieldHasLineBreak;
+    if (text.find(kMountPointSeparator) != std::string_view::npos)
+        return MountPointRule::FieldHasBar;
+    return MountPointRule::Ok;
+}
+
+MountPointRule CheckMountPointName(std::string_view name) {
+    if (const MountPointRule rule = CheckMountPointField(name); rule != MountPointRule::Ok)
+        return rule;
+    if (name.size() > kMaxMountNameLength)
+        return MountPointRule::NameTooLong;
+    return MountPointRule::Ok;
+}
+
+MountPointRule CheckMountPoint(const MountPoint& mount) {
+    for (std::string_view path : {mount.physicalPath, mount.virtualPath})
+        if (const MountPointRule rule = CheckMountPointField(path); rule != MountPointRule::Ok)
+            return rule;
+    for (std::string_view name : {mount.owner, mount.group})
+        if (const MountPointRule rule = CheckMountPointName(name); rule != MountPointRule::Ok)
+            return rule;
+    if (FormatMountPoint(mount).size() > kMaxMountLineLength)
+        return MountPointRule::LineTooLong;
+    return MountPointRule::Ok;
+}
+
+} // namespace vantor
