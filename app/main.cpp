@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantor-wizard"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/application.png")));
-    vantor::installTranslations(app);
+    vantor::installTranslations(app, vantor::userInterfaceLocale());
     vantor::WizardApp wizard;
     return wizard.run();
 }

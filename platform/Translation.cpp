@@ -19,6 +19,11 @@ bool usesTraditionalChinese(const QLocale& locale) {
            territory == QLocale::Macau;
 }
 
+QLocale userInterfaceLocale() {
+    const QStringList languages = QLocale::system().uiLanguages();
+    return languages.isEmpty() ? QLocale::system() : QLocale(languages.constFirst());
+}
+
 bool installTranslations(QCoreApplication& app, const QLocale& locale) {
     if (!usesTraditionalChinese(locale))
         return false;

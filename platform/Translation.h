@@ -13,6 +13,10 @@ bool usesTraditionalChinese(const QLocale& locale);
 // Installs the program's own Chinese texts and Qt's for its standard buttons
 // when the locale asks for them. The translators belong to the application.
 // Returns true when the Chinese texts were installed.
-bool installTranslations(QCoreApplication& app, const QLocale& locale = QLocale::system());
+bool installTranslations(QCoreApplication& app, const QLocale& locale);
+
+// The language the desktop shows its own texts in (LANGUAGE, LC_MESSAGES,
+// LANG), which may differ from the one it formats numbers in.
+QLocale userInterfaceLocale();
 
 } // namespace vantor
