@@ -1,9 +1,12 @@
 #include "wizard/ServerDesignWizard.h"
 
+#include "wizard/BasicOptionsPage.h"
+
 namespace vantor {
 
 void runServerDesignWizard(WizardState& state) {
-    (void)state;
+    BasicOptionsPage page(state);
+    ui().runModal(page);
 }
 
 } // namespace vantor
