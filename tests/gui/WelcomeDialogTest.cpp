@@ -1,11 +1,14 @@
 #include "app/WelcomeDialog.h"
 #include "app/WizardApp.h"
+#include "platform/Translation.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -188,3 +191,24 @@ TEST_P(WelcomeDialogClosing, EndsWithCodeZero) {
 
 INSTANTIATE_TEST_SUITE_P(ExitEnterEscapeCloseBox, WelcomeDialogClosing,
                          ::testing::Values(0, 1, 2, 3));
+
+TEST_F(WelcomeDialogTest, DesignActionRunsTheWizardFromItsFirstPage) {
+    fake.onDialog("BasicOptionsPage",
+                  [](ModalDialog& page) { find<QPushButton>(page, "cancelButton")->click(); });
+    click("designButton");
+    EXPECT_EQ(fake.dialogsRun(), (std::vector<QString>{"BasicOptionsPage"}));
+    EXPECT_EQ(state.design.userFile, dir.file("default.user"));
+    EXPECT_FALSE(fake.exitCode().has_value());
+}
+
+TEST_F(WelcomeDialogTest, ShowsChineseTextsToTraditionalChineseUsers) {
+    ASSERT_TRUE(installTranslations(*QCoreApplication::instance(), QLocale("zh_TW")));
+    WelcomeDialog chinese(state);
+    EXPECT_EQ(chinese.windowTitle(), QString::fromUtf8("\u6b61\u8fce\u4f7f\u7528 VANTOR FTP SERVER "
+                                                       "\u8a2d\u5b9a\u7cbe\u9748"));
+    EXPECT_EQ(find<QPushButton>(chinese, "exitButton")->text(), QString::fromUtf8("\u7d50\u675f"));
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
