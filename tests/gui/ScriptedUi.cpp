@@ -36,6 +36,14 @@ void ScriptedUi::showMessage(QWidget*, const QString& caption, const QString& te
     messages_.push_back({caption, text});
 }
 
+std::optional<QString> ScriptedUi::take(std::deque<Answer>& answers) {
+    const Answer answer = answers.front();
+    answers.pop_front();
+    if (answer.cancelled)
+        return std::nullopt;
+    return answer.path;
+}
+
 std::optional<QString> ScriptedUi::chooseFile(QWidget*, const FileRequest& request) {
     fileRequests_.push_back(request);
     if (files_.empty()) {
@@ -43,9 +51,7 @@ std::optional<QString> ScriptedUi::chooseFile(QWidget*, const FileRequest& reque
                       << ") was shown with no answer queued";
         return std::nullopt;
     }
-    auto answer = files_.front();
-    files_.pop_front();
-    return answer;
+    return take(files_);
 }
 
 std::optional<QString> ScriptedUi::browseForFolder(QWidget*, const QString& title) {
@@ -54,9 +60,7 @@ std::optional<QString> ScriptedUi::browseForFolder(QWidget*, const QString& titl
         ADD_FAILURE() << "the folder browser was shown with no answer queued";
         return std::nullopt;
     }
-    auto answer = folders_.front();
-    folders_.pop_front();
-    return answer;
+    return take(folders_);
 }
 
 int ScriptedUi::runModal(ModalDialog& dialog) {

@@ -38,12 +38,12 @@ public:
     ScriptedUi(const ScriptedUi&) = delete;
     ScriptedUi& operator=(const ScriptedUi&) = delete;
 
-    void answerFile(const QString& path) { files_.push_back(path); }
-    void answerFile(const std::string& path) { files_.push_back(QString::fromStdString(path)); }
-    void answerFile(const char* path) { files_.push_back(QString::fromUtf8(path)); }
-    void cancelFile() { files_.push_back(std::nullopt); }
-    void answerFolder(const QString& path) { folders_.push_back(path); }
-    void cancelFolder() { folders_.push_back(std::nullopt); }
+    void answerFile(const QString& path) { files_.push_back({false, path}); }
+    void answerFile(const std::string& path) { answerFile(QString::fromStdString(path)); }
+    void answerFile(const char* path) { answerFile(QString::fromUtf8(path)); }
+    void cancelFile() { files_.push_back({true, {}}); }
+    void answerFolder(const QString& path) { folders_.push_back({false, path}); }
+    void cancelFolder() { folders_.push_back({true, {}}); }
     // The next dialog run modally must be of this class (its name without
     // namespace, as "MoreOptionsPage"); the script then plays it.
     void onDialog(const QString& className, Script script);
@@ -62,14 +62,20 @@ public:
     void exitProcess(int code) override;
 
 private:
+    struct Answer {
+        bool cancelled;
+        QString path;
+    };
+    static std::optional<QString> take(std::deque<Answer>& answers);
+
     struct Step {
         QString className;
         Script script;
     };
 
     Ui* previous_ = nullptr;
-    std::deque<std::optional<QString>> files_;
-    std::deque<std::optional<QString>> folders_;
+    std::deque<Answer> files_;
+    std::deque<Answer> folders_;
     std::deque<Step> scripts_;
     std::vector<RecordedMessage> messages_;
     std::vector<FileRequest> fileRequests_;
