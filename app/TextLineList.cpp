@@ -3,6 +3,7 @@
 #include "app/AtomicFile.h"
 #include "app/FileSystem.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -37,12 +38,6 @@ void TextLineList::count(const std::string& stored) {
     ++counts_[std::string_view(stored)];
 }
 
-void TextLineList::uncount(std::string_view line) {
-    auto it = counts_.find(line);
-    if (it != counts_.end() && --it->second == 0)
-        counts_.erase(it);
-}
-
 void TextLineList::clear() {
     counts_.clear();
     lines_.clear();
@@ -60,16 +55,21 @@ void TextLineList::append(const std::string& line) {
 bool TextLineList::remove(std::string_view line) {
     if (!contains(line))
         return false;
-    for (auto it = lines_.begin(); it != lines_.end(); ++it) {
-        if (*it == line) {
-            // The count table keys on the stored string: drop the key before
-            // the string it views goes away.
-            uncount(*it);
-            lines_.erase(it);
-            return true;
-        }
+    const auto removed = std::find(lines_.begin(), lines_.end(), line);
+    auto entry = counts_.find(line);
+    const std::size_t remaining = entry->second - 1;
+    if (remaining == 0) {
+        counts_.erase(entry);
+    } else if (entry->first.data() == removed->data()) {
+        // The key views the string about to go: a repeat further on takes over.
+        const auto survivor = std::find(std::next(removed), lines_.end(), line);
+        counts_.erase(entry);
+        counts_.emplace(std::string_view(*survivor), remaining);
+    } else {
+        entry->second = remaining;
     }
-    return false;
+    lines_.erase(removed);
+    return true;
 }
 
 bool TextLineList::add(const std::string& line) {

@@ -55,7 +55,6 @@ public:
 
 private:
     void count(const std::string& stored);
-    void uncount(std::string_view line);
     void rebuildCounts();
 
     // std::list keeps element addresses stable, so the count table may key on

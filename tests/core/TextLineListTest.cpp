@@ -141,3 +141,28 @@ TEST(WriteLineList, ReadingAndWritingBackKeepsTheFirstLineAndReversesTheRest) {
     WriteLineList(list, dir.file("f"));
     EXPECT_EQ(readFile(dir.file("f")), "one\r\nthree\r\ntwo\r\n");
 }
+
+TEST(TextLineList, RemovingOneOfSeveralEqualEntriesKeepsTheOthersFindable) {
+    // Whichever copy the lookup table refers to, removing copies one by one
+    // must leave every remaining copy found and the last removal forget it.
+    for (int order = 0; order < 2; ++order) {
+        TextLineList list;
+        list.append("first");
+        list.append("dup");
+        if (order == 0)
+            list.append(std::string("dup"));
+        else
+            list.add("other");
+        list.append("dup");
+        EXPECT_TRUE(list.remove("dup"));
+        EXPECT_TRUE(list.contains("dup"));
+        EXPECT_FALSE(list.add("dup"));
+        EXPECT_TRUE(list.remove("dup"));
+        if (order == 0) {
+            EXPECT_TRUE(list.contains("dup"));
+            EXPECT_TRUE(list.remove("dup"));
+        }
+        EXPECT_FALSE(list.contains("dup"));
+        EXPECT_TRUE(list.add("dup"));
+    }
+}
