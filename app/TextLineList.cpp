@@ -158,6 +158,20 @@ void WriteLineList(const TextLineList& list, const std::string& fileName, unsign
     WriteFileAtomically(fileName, joinedLines(list), newFileMode);
 }
 
+std::string JoinFields(std::initializer_list<std::string_view> fields, char delimiter) {
+    std::size_t total = fields.size();
+    for (std::string_view field : fields)
+        total += field.size();
+    std::string line;
+    line.reserve(total);
+    for (auto field = fields.begin(); field != fields.end(); ++field) {
+        if (field != fields.begin())
+            line += delimiter;
+        line += *field;
+    }
+    return line;
+}
+
 bool ExtractField(int index, std::string_view source, std::string& output, char delimiter) {
     constexpr int kMaxPositions = 32;
     if (index < 0 || index >= kMaxPositions)

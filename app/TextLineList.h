@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <list>
 #include <stdexcept>
 #include <string>
@@ -84,5 +85,8 @@ void WriteLineList(const TextLineList& list, const std::string& fileName, unsign
 // single field. False, with the output unchanged, when the field does not exist
 // (the output is emptied in the one case where the text ends right at the field).
 bool ExtractField(int index, std::string_view source, std::string& output, char delimiter);
+
+// The fields joined by the delimiter: the line ExtractField takes apart.
+std::string JoinFields(std::initializer_list<std::string_view> fields, char delimiter);
 
 } // namespace vantor

@@ -22,34 +22,12 @@ std::string asFlag(bool value) {
 } // namespace
 
 std::string FormatUserLine(const UserLine& user) {
-    const char sep = kUserFieldSeparator;
-    std::string line;
-    line.reserve(user.name.size() + user.password.size() + user.group.size() + user.note.size() +
-                 user.language.size() + 80);
-    line += user.name;
-    line += sep;
-    line += std::to_string(user.level);
-    line += sep;
-    line += user.password;
-    line += sep;
-    line += user.group;
-    line += sep;
-    line += asFlag(user.accountAllowed);
-    for (std::uint32_t value : {user.downloadLimit, user.uploadLimit, user.ratio, user.maxLogins}) {
-        line += sep;
-        line += asSigned(value);
-    }
-    line += sep;
-    line += asFlag(user.ipCheckOff);
-    line += sep;
-    line += std::to_string(user.downloaded);
-    line += sep;
-    line += std::to_string(user.uploaded);
-    line += sep;
-    line += user.note;
-    line += sep;
-    line += user.language;
-    return line;
+    return JoinFields({user.name, std::to_string(user.level), user.password, user.group,
+                       asFlag(user.accountAllowed), asSigned(user.downloadLimit),
+                       asSigned(user.uploadLimit), asSigned(user.ratio), asSigned(user.maxLogins),
+                       asFlag(user.ipCheckOff), std::to_string(user.downloaded),
+                       std::to_string(user.uploaded), user.note, user.language},
+                      kUserFieldSeparator);
 }
 
 bool ParseUserLine(std::string_view line, UserLine& user) {

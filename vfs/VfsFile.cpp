@@ -40,22 +40,9 @@ bool DecodePermissions(std::string_view field, Permissions& rights) {
 }
 
 std::string FormatMountPoint(const MountPoint& mount) {
-    const char sep = kMountPointSeparator;
-    std::string line;
-    line.reserve(mount.physicalPath.size() + mount.virtualPath.size() + mount.owner.size() +
-                 mount.group.size() + 10);
-    line += mount.physicalPath;
-    line += sep;
-    line += mount.virtualPath;
-    line += sep;
-    line += mount.owner;
-    line += sep;
-    line += mount.group;
-    line += sep;
-    line += EncodePermissions(mount.rights);
-    line += sep;
-    line += mount.inherit ? 'r' : 'n';
-    return line;
+    return JoinFields({mount.physicalPath, mount.virtualPath, mount.owner, mount.group,
+                       EncodePermissions(mount.rights), mount.inherit ? "r" : "n"},
+                      kMountPointSeparator);
 }
 
 bool ParseMountPoint(std::string_view line, MountPoint& mount) {

@@ -62,3 +62,12 @@ TEST(ExtractField, MountPointFieldsAndIndexLimits) {
     EXPECT_EQ(field(31, many), "31");
     EXPECT_EQ(field(32, many), "=false:untouched");
 }
+
+TEST(JoinFields, GivesTheLineExtractFieldTakesApart) {
+    EXPECT_EQ(vantor::JoinFields({"one", "", "three"}, ':'), "one::three");
+    EXPECT_EQ(vantor::JoinFields({"", "two"}, ':'), ":two");
+    EXPECT_EQ(vantor::JoinFields({"only"}, '|'), "only");
+    const std::string line = vantor::JoinFields({"a", "b", "", "d"}, '|');
+    EXPECT_EQ(field(2, line, '|'), "");
+    EXPECT_EQ(field(3, line, '|'), "d");
+}
