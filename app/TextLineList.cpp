@@ -73,12 +73,23 @@ bool TextLineList::remove(std::string_view line) {
 }
 
 bool TextLineList::add(const std::string& line) {
-    if (contains(line))
-        return false;
+    return add(std::string(line));
+}
+
+bool TextLineList::add(std::string&& line) {
+    // One lookup per line: the line goes in first, so the table can key on
+    // the stored copy, and comes out again when it was already held.
     auto where = lines_.empty() ? lines_.end() : std::next(lines_.begin());
-    auto stored = lines_.insert(where, line);
-    count(*stored);
+    auto stored = lines_.insert(where, std::move(line));
+    if (!counts_.try_emplace(std::string_view(*stored), 1).second) {
+        lines_.erase(stored);
+        return false;
+    }
     return true;
+}
+
+void TextLineList::reserve(std::size_t lines) {
+    counts_.reserve(lines);
 }
 
 std::vector<std::string> TextLineList::lines() const {
@@ -107,30 +118,26 @@ void ReadLineList(const std::string& fileName, TextLineList& list) {
         throw FileError(fileName, "is a folder, not a file");
     const std::string bytes = readWholeFile(fileName);
 
-    // Text mode: CR LF reads as LF and 0x1A ends the file. Lines are taken in
-    // pieces of at most 511 characters, the line feed counted, as a 512-byte
-    // line buffer would deliver them.
-    std::string piece;
-    piece.reserve(kMaxLinePiece);
-    auto flush = [&] {
-        if (!piece.empty() && piece.back() == '\n')
-            piece.pop_back();
-        if (!piece.empty())
-            list.add(piece);
-        piece.clear();
-    };
-    const std::size_t n = bytes.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        char c = bytes[i];
-        if (c == '\x1A')
-            break;
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-            continue;
-        piece.push_back(c);
-        if (c == '\n' || piece.size() == kMaxLinePiece)
-            flush();
+    // Text mode: a byte 0x1A ends the file and CR LF reads as LF. A line is
+    // taken in pieces of at most 511 characters, as a 512-byte line buffer
+    // delivers them; the line feed that would make a last piece of its own is
+    // dropped with it.
+    std::string_view text(bytes);
+    text = text.substr(0, text.find('\x1A'));
+    list.reserve(list.size() +
+                 static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    while (!text.empty()) {
+        const std::size_t feed = text.find('\n');
+        std::string_view line = text.substr(0, feed);
+        text.remove_prefix(feed == std::string_view::npos ? text.size() : feed + 1);
+        if (feed != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        while (!line.empty()) {
+            const std::string_view piece = line.substr(0, kMaxLinePiece);
+            line.remove_prefix(piece.size());
+            list.add(std::string(piece));
+        }
     }
-    flush();
 }
 
 namespace {

@@ -49,7 +49,10 @@ public:
     // added again, the first entry stays first and each new one goes directly
     // behind it. False when the line was already held.
     bool add(const std::string& line);
+    bool add(std::string&& line);
     std::vector<std::string> lines() const;
+    // Room for this many distinct lines without growing the lookup table.
+    void reserve(std::size_t lines);
 
     const_iterator begin() const { return lines_.begin(); }
     const_iterator end() const { return lines_.end(); }

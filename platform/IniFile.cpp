@@ -78,13 +78,9 @@ IniFile IniFile::load(const std::string& fileName) {
             file.lines_.push_back({bytes.substr(start), ""});
             break;
         }
-        std::size_t end = feed;
-        std::string terminator = "\n";
-        if (end > start && bytes[end - 1] == '\r') {
-            --end;
-            terminator = "\r\n";
-        }
-        file.lines_.push_back({bytes.substr(start, end - start), terminator});
+        const bool crlf = feed > start && bytes[feed - 1] == '\r';
+        const std::size_t end = crlf ? feed - 1 : feed;
+        file.lines_.push_back({bytes.substr(start, end - start), crlf ? "\r\n" : "\n"});
         start = feed + 1;
     }
     return file;
@@ -107,7 +103,9 @@ void IniFile::setValue(const std::string& section, const std::string& key,
     if (!header) {
         if (!lines_.empty() && lines_.back().terminator.empty())
             lines_.back().terminator = "\r\n";
-        lines_.push_back({"[" + std::string(wantedSection) + "]", "\r\n"});
+        std::string header(1, '[');
+        header.append(wantedSection).push_back(']');
+        lines_.push_back({std::move(header), "\r\n"});
         lines_.push_back({entry, "\r\n"});
         return;
     }
