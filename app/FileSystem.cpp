@@ -1,7 +1,9 @@
 #include "app/FileSystem.h"
 
+#include "app/TextCase.h"
+
 #include <algorithm>
-#include <cctype>
+#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,27 +21,6 @@ bool SECFileSystem::DirectoryExists(const std::string& path) const {
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-namespace {
-
-unsigned char folded(char c) {
-    return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const bool folded_less =
-        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                     [](char x, char y) { return folded(x) < folded(y); });
-    if (folded_less)
-        return true;
-    const bool folded_greater =
-        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
-                                     [](char x, char y) { return folded(x) < folded(y); });
-    // Names that differ only in case still get a fixed order.
-    return !folded_greater && a < b;
-}
-
-} // namespace
-
 bool MatchesWildcard(const std::string& pattern, const std::string& name) {
     // Iterative matcher with one backtrack point: linear in practice, never
     // exponential on patterns with many stars.
@@ -49,7 +30,7 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
             starP = p++;
             starS = s;
         } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || folded(pattern[p]) == folded(name[s]))) {
+                   (pattern[p] == '?' || FoldCase(pattern[p]) == FoldCase(name[s]))) {
             ++p;
             ++s;
         } else if (starP != std::string::npos) {
@@ -66,7 +47,7 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
 
 SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern) {
     SingleMatch result;
-    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+    DIR* dir = ::opendir(directory.c_str());
     if (dir == nullptr)
         return result;
     std::vector<std::string> names;
@@ -80,7 +61,9 @@ SingleMatch FindSingleMatch(const std::string& directory, const std::string& pat
     ::closedir(dir);
     if (names.empty())
         return result;
-    auto first = std::min_element(names.begin(), names.end(), lessIgnoringCase);
+    auto first = std::min_element(
+        names.begin(), names.end(),
+        [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
     result.firstPath = JoinPath(directory, *first);
     result.only = names.size() == 1;
     return result;
@@ -95,6 +78,13 @@ std::string JoinPath(const std::string& directory, const std::string& name) {
 std::string BaseName(const std::string& path) {
     const auto cut = path.rfind(kPathSeparator);
     return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string DirectoryName(const std::string& path) {
+    const auto cut = path.rfind(kPathSeparator);
+    if (cut == std::string::npos)
+        return ".";
+    return cut == 0 ? std::string(1, kPathSeparator) : path.substr(0, cut);
 }
 
 std::string CurrentDirectory() {

@@ -35,8 +35,11 @@ inline constexpr std::size_t kMaxPathLength = 255;
 std::string JoinPath(const std::string& directory,
                      const std::string& name); // the platform's separator
 std::string BaseName(const std::string& path); // after the last separator
+// Before the last separator: "." for a bare name, "/" for a name in the root.
+std::string DirectoryName(const std::string& path);
 
-// The process's current directory; empty when it cannot be read.
+// The process's current directory; empty when it cannot be read (it was
+// removed, or a folder above it may not be searched).
 std::string CurrentDirectory();
 
 } // namespace vantor

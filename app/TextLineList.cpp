@@ -1,19 +1,22 @@
 #include "app/TextLineList.h"
 
-#include "app/AtomicFile.h"
 #include "app/FileSystem.h"
+#include "app/WholeFile.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 
 namespace vantor {
 
 FileError::FileError(const std::string& fileName, const std::string& reason)
     : std::runtime_error(fileName + ": " + reason), fileName_(fileName), reason_(reason) {}
+
+FileError::FileError(const std::string& fileName, int errorNumber)
+    : FileError(fileName, std::strerror(errorNumber)) {
+    errorNumber_ = errorNumber;
+}
 
 TextLineList::TextLineList(const TextLineList& other) : lines_(other.lines_) {
     rebuildCounts();
@@ -96,27 +99,10 @@ std::vector<std::string> TextLineList::lines() const {
     return {lines_.begin(), lines_.end()};
 }
 
-namespace {
-
-std::string readWholeFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw FileError(fileName, std::strerror(errno));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw FileError(fileName, "read error");
-    return bytes;
-}
-
-} // namespace
-
 void ReadLineList(const std::string& fileName, TextLineList& list) {
-    SECFileSystem fileSystem;
-    if (!fileSystem.FileExists(fileName))
+    if (!SECFileSystem().FileExists(fileName))
         return;
-    if (fileSystem.DirectoryExists(fileName))
-        throw FileError(fileName, "is a folder, not a file");
-    const std::string bytes = readWholeFile(fileName);
+    const std::string bytes = ReadWholeFile(fileName);
 
     // Text mode: a byte 0x1A ends the file and CR LF reads as LF. A line is
     // taken in pieces of at most 511 characters, as a 512-byte line buffer

@@ -16,12 +16,16 @@ namespace vantor {
 class FileError : public std::runtime_error {
 public:
     FileError(const std::string& fileName, const std::string& reason);
+    // The system's error number says why; the dialogs tell it in the user's language.
+    FileError(const std::string& fileName, int errorNumber);
     const std::string& fileName() const noexcept { return fileName_; }
     const std::string& reason() const noexcept { return reason_; }
+    int errorNumber() const noexcept { return errorNumber_; } // 0 when only a reason is known
 
 private:
     std::string fileName_;
     std::string reason_;
+    int errorNumber_ = 0;
 };
 
 // The in-memory form of every line-oriented definition file: an ordered list

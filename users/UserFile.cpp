@@ -1,5 +1,6 @@
 #include "users/UserFile.h"
 
+#include "app/TextCase.h"
 #include "users/Validation.h"
 
 #include <cstdint>
@@ -38,9 +39,7 @@ public:
 
 private:
     static std::uint64_t key(std::uint64_t node, char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        const unsigned char folded = byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte;
-        return node << 8 | folded;
+        return node << 8 | static_cast<unsigned char>(FoldCase(c));
     }
 
     std::unordered_map<std::uint64_t, std::uint64_t> edges_;

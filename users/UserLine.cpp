@@ -1,5 +1,6 @@
 #include "users/UserLine.h"
 
+#include "app/Decimal.h"
 #include "app/TextLineList.h"
 
 #include <algorithm>
@@ -8,25 +9,15 @@
 
 namespace vantor {
 
-namespace {
-
-// The signed conversion the file format uses for the limits and the ratio.
-std::string asSigned(std::uint32_t value) {
-    return std::to_string(static_cast<std::int32_t>(value));
-}
-
-std::string asFlag(bool value) {
-    return value ? "1" : "0";
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string FormatUserLine(const UserLine& user) {
     return JoinFields({user.name, std::to_string(user.level), user.password, user.group,
-                       asFlag(user.accountAllowed), asSigned(user.downloadLimit),
-                       asSigned(user.uploadLimit), asSigned(user.ratio), asSigned(user.maxLogins),
-                       asFlag(user.ipCheckOff), std::to_string(user.downloaded),
-                       std::to_string(user.uploaded), user.note, user.language},
+                       FlagDigit(user.accountAllowed), SignedDecimal(user.downloadLimit),
+                       SignedDecimal(user.uploadLimit), SignedDecimal(user.ratio),
+                       SignedDecimal(user.maxLogins), FlagDigit(user.ipCheckOff),
+                       std::to_string(user.downloaded), std::to_string(user.uploaded), user.note,
+                       user.language},
                       kUserFieldSeparator);
 }
 

@@ -66,8 +66,9 @@ bool DecodeInherit(std::string_view field) {
 
 std::string DefaultRootLine(const std::string& rootDirectory, const std::string& owner,
                             const std::string& group, RootLineFormat format) {
-    const char* rights = format == RootLineFormat::WizardPage ? "754" : "755";
-    return rootDirectory + "|/|" + owner + "|" + group + "|" + rights + "|r";
+    return JoinFields({rootDirectory, "/", owner, group,
+                       format == RootLineFormat::WizardPage ? "754" : "755", "r"},
+                      kMountPointSeparator);
 }
 
 } // namespace vantor

@@ -38,7 +38,8 @@ inline constexpr char kMountPointSeparator = '|';
 std::string FormatMountPoint(const MountPoint& mount);
 
 // Reads every field the line holds into `mount`. A text field the line lacks
-// keeps its value, a missing or bad permission field leaves the rights as they
+// is taken as ExtractField gives it (emptied right after the line's last field,
+// unchanged beyond), a missing or bad permission field leaves the rights as they
 // were, and the inherit flag is set only by a field that is exactly "r". True
 // when the line holds exactly six fields and its permission field decodes.
 bool ParseMountPoint(std::string_view line, MountPoint& mount);

@@ -43,6 +43,5 @@ struct ServerDesign {
 
 // Field capacities the pages enforce.
 inline constexpr int kMaxServerNameLength = 32;
-inline constexpr int kMaxServerIpLength = 31;
 
 } // namespace vantor

@@ -67,3 +67,22 @@ TEST(Paths, JoinAndBaseNameUseTheSlash) {
     EXPECT_EQ(BaseName("my.ftpd"), "my.ftpd");
     EXPECT_EQ(BaseName("/srv/"), "");
 }
+
+TEST(Paths, DirectoryNameIsTheTwinOfBaseName) {
+    EXPECT_EQ(DirectoryName("/srv/a.vfs"), "/srv");
+    EXPECT_EQ(DirectoryName("/a.vfs"), "/");
+    EXPECT_EQ(DirectoryName("a.vfs"), ".");
+}
+
+TEST(CurrentDirectory, IsEmptyOnceTheFolderIsGone) {
+    TempDir dir;
+    const std::string gone = dir.file("gone");
+    std::filesystem::create_directory(gone);
+    {
+        vantor::test::CurrentDirGuard inGone(gone);
+        std::filesystem::remove(gone);
+        EXPECT_EQ(CurrentDirectory(), "");
+        // An empty directory is no directory: nothing is found "in" it.
+        EXPECT_FALSE(FindSingleMatch("", "*").firstPath);
+    }
+}

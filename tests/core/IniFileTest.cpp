@@ -1,4 +1,4 @@
-#include "platform/IniFile.h"
+#include "wizard/IniFile.h"
 
 #include "app/TextLineList.h"
 
@@ -48,4 +48,11 @@ TEST(IniFile, FoldersCannotBeLoaded) {
     TempDir dir;
     EXPECT_THROW(IniFile::load(dir.path()), FileError);
     EXPECT_EQ(IniFile::load(dir.file("missing.ini")).text(), "");
+}
+
+TEST(IniFile, LineBreaksAreRefusedBeforeTheyCanSplitALine) {
+    IniFile file;
+    EXPECT_THROW(file.setValue("FTPD", "SERVER_NAME", "a\nLISTEN_PORT=1"), std::invalid_argument);
+    EXPECT_THROW(file.setValue("FTPD", "A\r", "1"), std::invalid_argument);
+    EXPECT_EQ(file.text(), "");
 }

@@ -1,4 +1,4 @@
-#include "app/AtomicFile.h"
+#include "app/WholeFile.h"
 #include "app/TextLineList.h"
 
 #include "TempDir.h"
@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantor;
 using namespace vantor::test;
@@ -99,4 +100,55 @@ TEST(WriteLineList, AFailedWriteKeepsTheOldLines) {
     list.add("x");
     EXPECT_THROW(WriteLineList(list, dir.file("folder")), FileError);
     EXPECT_THROW(WriteLineList(list, dir.file("no/such/file")), FileError);
+}
+
+TEST(WriteFileAtomically, NamesAtTheFileSystemsLimitStillFit) {
+    TempDir dir;
+    const std::string file = dir.file(std::string(250, 'n') + ".user");
+    WriteFileAtomically(file, "a\r\n");
+    WriteFileAtomically(file, "b\r\n");
+    EXPECT_EQ(readFile(file), "b\r\n");
+}
+
+TEST(WriteFileAtomically, TheOwnerOfAReplacedFileStays) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another owner";
+    TempDir dir;
+    const std::string file = dir.file("site.user");
+    writeFile(file, "alice\r\n");
+    ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+    WriteFileAtomically(file, "bob\r\n");
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
+TEST(WriteFileAtomically, AFileTheProcessMayNotWriteIsRefused) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    TempDir dir;
+    const std::string file = dir.file("locked.vfs");
+    writeFile(file, "kept\r\n");
+    ::chmod(file.c_str(), 0444);
+    EXPECT_THROW(WriteFileAtomically(file, "lost\r\n"), FileError);
+    EXPECT_EQ(readFile(file), "kept\r\n");
+}
+
+TEST(ReadWholeFile, ReadsEveryByteAndNamesWhatItCannotRead) {
+    TempDir dir;
+    std::string bytes(200000, 'x');
+    bytes[7] = '\0';
+    bytes[199999] = '\x1A';
+    writeFile(dir.file("big"), bytes);
+    EXPECT_EQ(ReadWholeFile(dir.file("big")), bytes);
+    for (const std::string& name : {dir.path(), dir.file("missing"), std::string()}) {
+        try {
+            ReadWholeFile(name);
+            ADD_FAILURE() << "read " << name;
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.fileName(), name);
+            EXPECT_NE(error.errorNumber(), 0);
+        }
+    }
 }

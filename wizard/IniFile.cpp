@@ -1,15 +1,12 @@
-#include "platform/IniFile.h"
+#include "wizard/IniFile.h"
 
-#include "app/AtomicFile.h"
 #include "app/FileSystem.h"
+#include "app/TextCase.h"
 #include "app/TextLineList.h"
+#include "app/WholeFile.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 namespace vantor {
@@ -23,17 +20,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 // The name inside "[name]" when the line is a section header.
@@ -62,15 +48,9 @@ std::optional<std::string_view> keyName(std::string_view line) {
 
 IniFile IniFile::load(const std::string& fileName) {
     IniFile file;
-    SECFileSystem fileSystem;
-    if (!fileSystem.FileExists(fileName))
+    if (!SECFileSystem().FileExists(fileName))
         return file;
-    if (fileSystem.DirectoryExists(fileName))
-        throw FileError(fileName, "is a folder, not a file");
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw FileError(fileName, std::strerror(errno));
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = ReadWholeFile(fileName);
     std::size_t start = 0;
     while (start < bytes.size()) {
         const auto feed = bytes.find('\n', start);
@@ -88,6 +68,10 @@ IniFile IniFile::load(const std::string& fileName) {
 
 void IniFile::setValue(const std::string& section, const std::string& key,
                        const std::string& value) {
+    for (const std::string* text : {&section, &key, &value}) {
+        if (text->find_first_of("\r\n") != std::string::npos)
+            throw std::invalid_argument("a line break would split an INI line");
+    }
     const std::string entry = key + "=" + value;
     const std::string_view wantedSection = trimmed(section);
     const std::string_view wantedKey = trimmed(key);
@@ -95,7 +79,7 @@ void IniFile::setValue(const std::string& section, const std::string& key,
     std::optional<std::size_t> header;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = sectionName(lines_[i].content);
-        if (name && equalIgnoringCase(*name, wantedSection)) {
+        if (name && EqualIgnoringCase(*name, wantedSection)) {
             header = i;
             break;
         }
@@ -114,7 +98,7 @@ void IniFile::setValue(const std::string& section, const std::string& key,
     std::size_t i = *header + 1;
     for (; i < lines_.size() && !sectionName(lines_[i].content); ++i) {
         const auto name = keyName(lines_[i].content);
-        if (name && equalIgnoringCase(*name, wantedKey)) {
+        if (name && EqualIgnoringCase(*name, wantedKey)) {
             lines_[i] = {entry, "\r\n"};
             return;
         }

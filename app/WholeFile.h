@@ -5,11 +5,18 @@
 
 namespace vantor {
 
+// Every definition file is read whole and written whole.
+
+// The bytes of a file. Raises FileError when the name is empty, names a
+// folder, or the file cannot be opened or read to its end.
+std::string ReadWholeFile(const std::string& fileName);
+
 // Replaces a file's content as one step: the bytes go to a fresh temporary file
 // in the same folder, are flushed to disk and the temporary file is renamed over
 // the old one. A failure raises FileError and leaves the old file whole. An
-// existing file keeps its permission bits; a new one gets `newFileMode` less the
-// process's umask (the default matches what any other program would create).
+// existing file keeps its permission bits and, where the process may set them,
+// its owner and group; a file the process may not write is refused as it would
+// be by any other writer. A new file gets `newFileMode` less the umask.
 inline constexpr unsigned kDefaultFileMode = 0666;
 void WriteFileAtomically(const std::string& fileName, std::string_view bytes,
                          unsigned newFileMode = kDefaultFileMode);

@@ -15,6 +15,8 @@ public:
     // A missing file reads as empty; an unreadable one raises FileError.
     static IniFile load(const std::string& fileName);
 
+    // A line break in any of the three would split the line: callers refuse
+    // such text first, and std::invalid_argument guards the file if one slips by.
     void setValue(const std::string& section, const std::string& key, const std::string& value);
     // Replaces the file as one step (FileError on failure, the old file kept).
     void save(const std::string& fileName) const;

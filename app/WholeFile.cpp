@@ -1,0 +1,169 @@
+#include "app/WholeFile.h"
+
+#include "app/FileSystem.h"
+#include "app/TextLineList.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace vantor {
+
+namespace {
+
+// A link is replaced through to its target, so the link itself survives.
+std::string resolvedTarget(const std::string& fileName) {
+    struct stat info {};
+    if (::lstat(fileName.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return fileName;
+    char* real = ::realpath(fileName.c_str(), nullptr);
+    if (real == nullptr)
+        return fileName;
+    std::string target = real;
+    std::free(real);
+    return target;
+}
+
+mode_t currentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// The temporary name is short and fixed apart from its random part, so a
+// target name near the file system's limit still has room for it.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string& folder) {
+        std::string pattern = JoinPath(folder, ".vantor-XXXXXX");
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd >= 0) {
+            fd_ = std::make_unique<FileDescriptor>(fd);
+            path_ = name.data();
+        }
+    }
+    ~TemporaryFile() {
+        fd_.reset();
+        if (!path_.empty())
+            ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    bool opened() const { return fd_ != nullptr; }
+    FileDescriptor& fd() { return *fd_; }
+    const std::string& path() const { return path_; }
+    void keep() { path_.clear(); }
+
+private:
+    std::unique_ptr<FileDescriptor> fd_;
+    std::string path_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::string& fileName) {
+    if (fileName.empty())
+        throw FileError(fileName, ENOENT);
+    FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        throw FileError(fileName, errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        throw FileError(fileName, errno);
+    if (S_ISDIR(info.st_mode))
+        throw FileError(fileName, EISDIR);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got == 0)
+            return bytes;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw FileError(fileName, errno);
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+void WriteFileAtomically(const std::string& fileName, std::string_view bytes,
+                         unsigned newFileMode) {
+    if (fileName.empty())
+        throw FileError(fileName, ENOENT);
+    const std::string target = resolvedTarget(fileName);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        throw FileError(fileName, EISDIR);
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        throw FileError(fileName, errno);
+
+    const std::string folder = DirectoryName(target);
+    TemporaryFile temporary(folder);
+    if (!temporary.opened())
+        throw FileError(fileName, errno);
+    const int fd = temporary.fd().get();
+    const mode_t mode = exists ? (existing.st_mode & 07777)
+                               : (static_cast<mode_t>(newFileMode) & ~currentUmask() & 07777);
+    // Keeping the owner needs the right to give files away; without it the
+    // file becomes the writer's, as it would with any editor that saves this way.
+    if (exists)
+        (void)!::fchown(fd, existing.st_uid, existing.st_gid);
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0)
+        throw FileError(fileName, errno);
+    if (!temporary.fd().close())
+        throw FileError(fileName, errno);
+    if (::rename(temporary.path().c_str(), target.c_str()) != 0)
+        throw FileError(fileName, errno);
+    temporary.keep();
+
+    // The rename itself reaches the disk only with the folder's entry.
+    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0)
+        ::fsync(directory.get());
+}
+
+} // namespace vantor
