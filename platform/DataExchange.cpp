@@ -11,13 +11,6 @@ namespace vantor {
 
 namespace {
 
-bool refuse(QLineEdit* box, const QString& message) {
-    showError(box->window(), message);
-    box->setFocus();
-    box->selectAll();
-    return false;
-}
-
 // Blanks around the number are allowed, as in any number box; anything else
 // that is not a digit (after an optional sign) makes the text no number.
 std::optional<std::int64_t> parseWhole(const QString& text, bool allowSign) {
@@ -45,9 +38,16 @@ std::optional<std::int64_t> parseWhole(const QString& text, bool allowSign) {
 
 } // namespace
 
+bool refuseText(QLineEdit* box, const QString& message) {
+    showError(box->window(), message);
+    box->setFocus();
+    box->selectAll();
+    return false;
+}
+
 bool takeText(QLineEdit* box, int maxChars, std::string& value) {
     if (box->text().size() > maxChars)
-        return refuse(box, loadString(Str::EnterAtMostChars).arg(maxChars));
+        return refuseText(box, loadString(Str::EnterAtMostChars).arg(maxChars));
     value = toBytes(box->text());
     return true;
 }
@@ -55,7 +55,7 @@ bool takeText(QLineEdit* box, int maxChars, std::string& value) {
 bool takeUnsigned(QLineEdit* box, std::uint32_t& value) {
     const auto number = parseWhole(box->text(), false);
     if (!number)
-        return refuse(box, loadString(Str::EnterUnsigned));
+        return refuseText(box, loadString(Str::EnterUnsigned));
     value = static_cast<std::uint32_t>(*number);
     return true;
 }
@@ -64,9 +64,11 @@ bool takeUnsignedInRange(QLineEdit* box, std::uint32_t min, std::uint32_t max,
                          std::uint32_t& value) {
     const auto number = parseWhole(box->text(), false);
     if (!number)
-        return refuse(box, loadString(Str::EnterUnsigned));
+        return refuseText(box, loadString(Str::EnterUnsigned));
     if (*number < min || *number > max)
-        return refuse(box, loadString(Str::EnterNumberInRange).arg(min).arg(max));
+        return refuseText(
+            box,
+            loadString(Str::EnterNumberInRange).arg(QString::number(min), QString::number(max)));
     value = static_cast<std::uint32_t>(*number);
     return true;
 }
@@ -74,9 +76,11 @@ bool takeUnsignedInRange(QLineEdit* box, std::uint32_t min, std::uint32_t max,
 bool takeIntInRange(QLineEdit* box, std::int32_t min, std::int32_t max, std::int32_t& value) {
     const auto number = parseWhole(box->text(), true);
     if (!number)
-        return refuse(box, loadString(Str::EnterInteger));
+        return refuseText(box, loadString(Str::EnterInteger));
     if (*number < min || *number > max)
-        return refuse(box, loadString(Str::EnterNumberInRange).arg(min).arg(max));
+        return refuseText(
+            box,
+            loadString(Str::EnterNumberInRange).arg(QString::number(min), QString::number(max)));
     value = static_cast<std::int32_t>(*number);
     return true;
 }

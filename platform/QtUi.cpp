@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,9 +15,11 @@ QStringList nameFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < items.size(); i += 2) {
         if (items[i].isEmpty() && items[i + 1].isEmpty())
             break;
-        QString patterns = items[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << QStringLiteral("%1 (%2)").arg(items[i], patterns);
+        QStringList patterns = items[i + 1].split(QLatin1Char(';'));
+        // "*.*" means every file, also one whose name has no dot.
+        patterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")),
+                                  QStringLiteral("*"));
+        filters << QStringLiteral("%1 (%2)").arg(items[i], patterns.join(QLatin1Char(' ')));
     }
     return filters;
 }

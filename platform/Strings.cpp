@@ -148,6 +148,21 @@ constexpr Entry kTable[] = {
     {Str::CurrentDirectoryTooLong,
      QT_TRANSLATE_NOOP("StringTable", "the current working directory is longer than %1 "
                                       "characters , setup can not use it")},
+    {Str::CurrentDirectoryUnreadable,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the current working directory can not be read , setup can not use it")},
+    {Str::ServerNameLineBreak,
+     QT_TRANSLATE_NOOP("StringTable", "the server name can not hold a line break")},
+    {Str::RootDirectoryBadCharacter,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the server root directory can not hold a line break or the character |")},
+    {Str::FileReasonDenied, QT_TRANSLATE_NOOP("StringTable", "permission denied")},
+    {Str::FileReasonMissing,
+     QT_TRANSLATE_NOOP("StringTable", "the file or its folder does not exist")},
+    {Str::FileReasonFolder, QT_TRANSLATE_NOOP("StringTable", "it is a folder , not a file")},
+    {Str::FileReasonDiskFull, QT_TRANSLATE_NOOP("StringTable", "the disk is full")},
+    {Str::FileReasonReadOnly, QT_TRANSLATE_NOOP("StringTable", "the disk can not be written")},
+    {Str::FileReasonNameTooLong, QT_TRANSLATE_NOOP("StringTable", "the name is too long")},
 };
 
 } // namespace
@@ -158,10 +173,6 @@ QString loadString(Str id) {
             return QCoreApplication::translate("StringTable", entry.text);
     }
     return {};
-}
-
-QString loadString(int id) {
-    return loadString(static_cast<Str>(id));
 }
 
 } // namespace vantor

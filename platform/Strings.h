@@ -63,10 +63,18 @@ enum class Str : int {
     EnterNumberInRange = 151,      // %1, %2: the bounds
     EnterAtMostChars = 152,        // %1: the limit
     CurrentDirectoryTooLong = 153, // %1: the limit
+    CurrentDirectoryUnreadable = 154,
+    ServerNameLineBreak = 155,
+    RootDirectoryBadCharacter = 156,
+    FileReasonDenied = 157,
+    FileReasonMissing = 158,
+    FileReasonFolder = 159,
+    FileReasonDiskFull = 160,
+    FileReasonReadOnly = 161,
+    FileReasonNameTooLong = 162,
 };
 
 // The text of an entry in the user's language; empty for an unknown number.
 QString loadString(Str id);
-QString loadString(int id);
 
 } // namespace vantor

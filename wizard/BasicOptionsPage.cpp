@@ -10,7 +10,6 @@
 #include "platform/QtText.h"
 #include "ui_BasicOptionsPage.h"
 #include "wizard/MoreOptionsPage.h"
-#include "wizard/NetworkProbes.h"
 
 #include <QIcon>
 
@@ -31,8 +30,9 @@ QIcon applicationIcon() {
 
 } // namespace
 
-BasicOptionsPage::BasicOptionsPage(WizardState& state, QWidget* parent)
-    : WizardPage(state, parent), form_(std::make_unique<::Ui::BasicOptionsPage>()) {
+BasicOptionsPage::BasicOptionsPage(WizardState& state, QWidget* parent, AddressLookup lookup)
+    : WizardPage(state, parent), form_(std::make_unique<::Ui::BasicOptionsPage>()),
+      lookup_(std::move(lookup)) {
     form_->setupUi(this);
     connect(form_->nextButton, &QPushButton::clicked, this, &BasicOptionsPage::next);
     connect(form_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -57,7 +57,7 @@ void BasicOptionsPage::initDialog() {
 void BasicOptionsPage::fillAddresses() {
     QComboBox* box = form_->serverIpCombo;
     for (int index = 0;; ++index) {
-        const std::uint32_t address = localAddress(index);
+        const std::uint32_t address = lookup_(index);
         if (address == 0)
             break;
         if (address == kNoLocalAddress) {
@@ -102,10 +102,21 @@ void BasicOptionsPage::showRecord() {
 
 std::optional<BasicOptionsPage::Fields> BasicOptionsPage::takeFields() {
     Fields fields;
-    if (!takeText(form_->serverNameEdit, kMaxServerNameLength, fields.serverName) ||
-        !takeUnsigned(form_->listenPortEdit, fields.listenPort) ||
+    // A pasted line break would split the configuration file's line, and a
+    // "|" in the root directory the root mount point's line.
+    if (!takeText(form_->serverNameEdit, kMaxServerNameLength, fields.serverName))
+        return std::nullopt;
+    if (fields.serverName.find_first_of("\r\n") != std::string::npos) {
+        refuseText(form_->serverNameEdit, loadString(Str::ServerNameLineBreak));
+        return std::nullopt;
+    }
+    if (!takeUnsigned(form_->listenPortEdit, fields.listenPort) ||
         !takeText(form_->rootDirectoryEdit, static_cast<int>(kMaxPathLength), fields.rootDirectory))
         return std::nullopt;
+    if (fields.rootDirectory.find_first_of("\r\n|") != std::string::npos) {
+        refuseText(form_->rootDirectoryEdit, loadString(Str::RootDirectoryBadCharacter));
+        return std::nullopt;
+    }
     // The box counts characters, the record holds bytes.
     if (!checkPathLength(this, fields.rootDirectory)) {
         form_->rootDirectoryEdit->setFocus();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "wizard/NetworkProbes.h"
 #include "wizard/WizardPage.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,7 +21,12 @@ namespace vantor {
 class BasicOptionsPage : public WizardPage {
     Q_OBJECT
 public:
-    explicit BasicOptionsPage(WizardState& state, QWidget* parent = nullptr);
+    // Where the page learns the machine's addresses: localAddress on the
+    // desktop, a stand-in where a test needs addresses of its own.
+    using AddressLookup = std::function<std::uint32_t(int index)>;
+
+    explicit BasicOptionsPage(WizardState& state, QWidget* parent = nullptr,
+                              AddressLookup lookup = localAddress);
     ~BasicOptionsPage() override;
 
     void initDialog() override;
@@ -47,6 +54,7 @@ private:
     void browse();
 
     std::unique_ptr<::Ui::BasicOptionsPage> form_;
+    AddressLookup lookup_;
 };
 
 } // namespace vantor

@@ -86,6 +86,8 @@ bool MoreOptionsPage::storeControls() {
 }
 
 void MoreOptionsPage::next() {
+    // For now this is the wizard's last page: Next ends the chain with
+    // everything stored.
     if (storeControls())
         accept();
 }

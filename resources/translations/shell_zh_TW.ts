@@ -234,6 +234,42 @@
         <source>the current working directory is longer than %1 characters , setup can not use it</source>
         <translation>目前的工作目錄超過 %1 個字元，安裝程式無法使用</translation>
     </message>
+    <message>
+        <source>the current working directory can not be read , setup can not use it</source>
+        <translation>無法讀取目前的工作目錄，安裝程式無法使用</translation>
+    </message>
+    <message>
+        <source>the server name can not hold a line break</source>
+        <translation>伺服器名稱不可包含換行</translation>
+    </message>
+    <message>
+        <source>the server root directory can not hold a line break or the character |</source>
+        <translation>伺服器根目錄不可包含換行或字元 |</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>權限不足</translation>
+    </message>
+    <message>
+        <source>the file or its folder does not exist</source>
+        <translation>檔案或其所在資料夾不存在</translation>
+    </message>
+    <message>
+        <source>it is a folder , not a file</source>
+        <translation>這是資料夾，不是檔案</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>the disk can not be written</source>
+        <translation>磁碟無法寫入</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名稱太長</translation>
+    </message>
 </context>
 <context>
     <name>WelcomeDialog</name>

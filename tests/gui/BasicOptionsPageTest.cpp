@@ -1,3 +1,4 @@
+#include "wizard/BasicOptionsPage.h"
 #include "platform/Strings.h"
 #include "wizard/NetworkProbes.h"
 #include "wizard/ServerDesignWizard.h"
@@ -35,21 +36,6 @@ void click(const ModalDialog& page, const char* name) {
 
 std::string inCurrentDir(const char* name) {
     return (std::filesystem::current_path() / name).string();
-}
-
-// The machine's addresses in plain text order; empty when the lookup fails.
-QStringList sortedLocalAddresses() {
-    QStringList texts;
-    for (int index = 0;; ++index) {
-        const std::uint32_t address = localAddress(index);
-        if (address == kNoLocalAddress)
-            return {};
-        if (address == 0)
-            break;
-        texts << QString::fromStdString(addressText(address));
-    }
-    texts.sort();
-    return texts;
 }
 
 // A TCP listener on the loopback address, on a port the system picks.
@@ -111,13 +97,9 @@ TEST_F(BasicOptionsPageTest, OpensOnAFreshStartWithTheRecordValues) {
         EXPECT_EQ(edit(page, "maxPerIpEdit")->text(), "2");
         EXPECT_TRUE(find<QPushButton>(page, "nextButton")->isDefault());
 
-        const QStringList addresses = sortedLocalAddresses();
+        // The machine's own addresses: the last in text order is selected.
         const auto* ipBox = find<QComboBox>(page, "serverIpCombo");
-        QStringList listed;
-        for (int i = 0; i < ipBox->count(); ++i)
-            listed << ipBox->itemText(i);
-        EXPECT_EQ(listed, addresses);
-        EXPECT_EQ(ipBox->currentText(), addresses.isEmpty() ? QString() : addresses.last());
+        EXPECT_EQ(ipBox->currentIndex(), ipBox->count() - 1);
 
         const std::pair<const char*, Str> tips[] = {{"serverNameLabel", Str::TipServerName},
                                                     {"serverPortLabel", Str::TipServerPort},
@@ -265,24 +247,67 @@ TEST_F(BasicOptionsPageTest, BrowsingFillsTheRootDirectoryAndCancellingEmptiesIt
 
 // An unmatched stored address gives way to the last listed one; a matched one
 // is preselected on the next opening.
-TEST_F(BasicOptionsPageTest, OnlyAListedAddressIsStored) {
-    const QStringList addresses = sortedLocalAddresses();
-    const std::string first = addresses.isEmpty() ? "" : addresses.first().toStdString();
-    const std::string last = addresses.isEmpty() ? "203.0.113.77" : addresses.last().toStdString();
-    state.design.serverIp = "203.0.113.77";
+TEST_F(BasicOptionsPageTest, AddressesAreListedInTextOrderAndOnlyAListedOneIsStored) {
+    // 10.0.0.10 sorts before 10.0.0.9 as text: the last in text order is the
+    // one selected while filling, whatever order the lookup gives.
+    const auto lookup = [](int index) -> std::uint32_t {
+        static const std::uint32_t addresses[] = {inet_addr("10.0.0.9"), inet_addr("10.0.0.10"),
+                                                  inet_addr("192.168.1.5"), 0};
+        return addresses[index];
+    };
+    const auto runPage = [&](const std::string& stored) {
+        state.design.serverIp = stored;
+        state.design.rootDirectory = "";
+        BasicOptionsPage page(state, nullptr, lookup);
+        fake.onDialog("BasicOptionsPage", [](ModalDialog& shown) {
+            auto* box = find<QComboBox>(shown, "serverIpCombo");
+            EXPECT_EQ(box->count(), 3);
+            EXPECT_EQ(box->itemText(0), "10.0.0.10");
+            EXPECT_EQ(box->itemText(2), "192.168.1.5");
+            click(shown, "nextButton"); // stores, then refuses the empty root directory
+            click(shown, "cancelButton");
+        });
+        ui().runModal(page);
+        fake.clearMessages();
+        return state.design.serverIp;
+    };
+    EXPECT_EQ(runPage("203.0.113.77"), "192.168.1.5");
+    EXPECT_EQ(runPage("10.0.0.9"), "10.0.0.9");
+    EXPECT_EQ(runPage("10.0.0.1"), "192.168.1.5") << "only an exact match is preselected";
+}
+
+TEST_F(BasicOptionsPageTest, AFailedAddressLookupLeavesTheBoxEmptyAndTheAddressStored) {
+    const auto failsAtTheSecond = [](int index) -> std::uint32_t {
+        return index == 0 ? inet_addr("10.1.1.1") : kNoLocalAddress;
+    };
+    state.design.serverIp = "172.16.0.3";
+    BasicOptionsPage page(state, nullptr, failsAtTheSecond);
+    fake.onDialog("BasicOptionsPage", [](ModalDialog& shown) {
+        EXPECT_EQ(find<QComboBox>(shown, "serverIpCombo")->count(), 0);
+        click(shown, "nextButton");
+        click(shown, "cancelButton");
+    });
+    ui().runModal(page);
+    EXPECT_EQ(state.design.serverIp, "172.16.0.3");
+}
+
+TEST_F(BasicOptionsPageTest, LineBreaksAndBarsThatWouldSplitALineAreRefused) {
     state.design.rootDirectory = dir.path();
     run([&](ModalDialog& page) {
-        fake.onDialog("MoreOptionsPage", [&](ModalDialog& more) {
-            EXPECT_EQ(state.design.serverIp, last);
-            state.design.serverIp = first;
-            click(more, "backButton");
-        });
-        fake.onDialog("BasicOptionsPage", [&](ModalDialog& again) {
-            EXPECT_EQ(find<QComboBox>(again, "serverIpCombo")->currentText().toStdString(), first);
-            click(again, "cancelButton");
-        });
+        edit(page, "serverNameEdit")->setText("a\nLISTEN_PORT=1");
         click(page, "nextButton");
+        expectError("the server name can not hold a line break");
+        EXPECT_EQ(page.focusWidget(), edit(page, "serverNameEdit"));
+        edit(page, "serverNameEdit")->setText("plain");
+        for (const char* root : {"/srv/a|b", "/srv/a\rb"}) {
+            edit(page, "rootDirectoryEdit")->setText(root);
+            click(page, "checkPortButton");
+            expectError("the server root directory can not hold a line break or the character |");
+            EXPECT_EQ(page.focusWidget(), edit(page, "rootDirectoryEdit"));
+        }
+        click(page, "cancelButton");
     });
+    EXPECT_EQ(state.design.serverName, "VantorFTPD32");
 }
 
 TEST_F(BasicOptionsPageTest, CheckTellsWhetherThePortIsFreeAndStoresNothing) {

@@ -20,6 +20,13 @@ using namespace vantor::test;
 
 namespace {
 
+constexpr int kFirstString = 101;
+constexpr int kLastString = 162;
+
+QString text(int id) {
+    return loadString(static_cast<Str>(id));
+}
+
 class DataExchangeTest : public ::testing::Test {
 protected:
     DataExchangeTest() {
@@ -127,15 +134,17 @@ TEST(ListHelpers, BulkFillMatchesOneByOneInsertion) {
 
 TEST(QtUiFilters, TheProgramsFilterTextBecomesQtNameFilters) {
     EXPECT_EQ(nameFilters("user&group file|*.user|All files|*.*||"),
-              (QStringList{"user&group file (*.user)", "All files (*.*)"}));
+              (QStringList{"user&group file (*.user)", "All files (*)"}));
+    EXPECT_EQ(nameFilters("text|*.txt;*.log||"), (QStringList{"text (*.txt *.log)"}));
     EXPECT_EQ(defaultSuffix("*.user"), "user");
     EXPECT_EQ(defaultSuffix("*.*"), "");
 }
 
 TEST(StringTable, EveryNumberHasItsText) {
-    for (int id = 101; id <= 153; ++id)
-        EXPECT_FALSE(loadString(id).isEmpty()) << id;
-    EXPECT_TRUE(loadString(100).isEmpty());
+    for (int id = kFirstString; id <= kLastString; ++id)
+        EXPECT_FALSE(text(id).isEmpty()) << id;
+    EXPECT_TRUE(text(kFirstString - 1).isEmpty());
+    EXPECT_TRUE(text(kLastString + 1).isEmpty());
     EXPECT_EQ(loadString(Str::CaptionError), "ERROR");
     EXPECT_EQ(loadString(Str::CaptionWarning), "WARNING");
     EXPECT_EQ(loadString(Str::TipRootDirectory), "please enter the root path of your FTP server , "
@@ -155,13 +164,13 @@ TEST(Translation, TraditionalChineseLocalesGetTheChineseTexts) {
 
 TEST(Translation, EveryStringTableEntryHasAChineseText) {
     std::vector<QString> english;
-    for (int id = 101; id <= 153; ++id)
-        english.push_back(loadString(id));
+    for (int id = kFirstString; id <= kLastString; ++id)
+        english.push_back(text(id));
     ASSERT_TRUE(installTranslations(*QCoreApplication::instance(), QLocale("zh_TW")));
-    for (int id = 101; id <= 153; ++id) {
-        const QString chinese = loadString(id);
+    for (int id = kFirstString; id <= kLastString; ++id) {
+        const QString chinese = text(id);
         EXPECT_FALSE(chinese.isEmpty()) << id;
-        EXPECT_NE(chinese, english[static_cast<std::size_t>(id - 101)]) << id;
+        EXPECT_NE(chinese, english[static_cast<std::size_t>(id - kFirstString)]) << id;
     }
     EXPECT_EQ(loadString(Str::CaptionError), QString::fromUtf8("\u932f\u8aa4"));
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {

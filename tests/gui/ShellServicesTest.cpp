@@ -3,6 +3,7 @@
 #include "app/ListBoxLines.h"
 #include "app/TextLineList.h"
 #include "app/Tooltip.h"
+#include "platform/Messages.h"
 
 #include "ScriptedUi.h"
 
@@ -14,6 +15,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace vantor;
 using namespace vantor::test;
@@ -98,4 +101,36 @@ TEST(CopyListBoxLines, AddsTheItemsByTheInsertionRule) {
     lines.add("first");
     CopyListBoxLines(control, lines);
     EXPECT_EQ(lines.lines(), (std::vector<std::string>{"first", "a", "c", "b"}));
+}
+
+TEST(Messages, FileErrorsAndPathLimitsNameTheFileAsItStands) {
+    ScriptedUi fake;
+    reportFileError(nullptr, FileError("/srv/100%1/site.user", EACCES));
+    reportFileError(nullptr, FileError("/srv/a.vfs", EISDIR));
+    reportFileError(nullptr, FileError("/srv/b.vfs", "cut short"));
+    EXPECT_FALSE(checkPathLength(nullptr, "/srv/%1/" + std::string(300, 'x')));
+    ASSERT_EQ(fake.messages().size(), 4u);
+    EXPECT_EQ(fake.messages()[0].caption, "ERROR");
+    EXPECT_EQ(fake.messages()[0].text,
+              "the file /srv/100%1/site.user can not be read or written : permission denied");
+    EXPECT_EQ(fake.messages()[1].text,
+              "the file /srv/a.vfs can not be read or written : it is a folder , not a file");
+    EXPECT_EQ(fake.messages()[2].text,
+              "the file /srv/b.vfs can not be read or written : cut short");
+    EXPECT_TRUE(fake.messages()[3].text.startsWith("the path /srv/%1/xxx"));
+    EXPECT_TRUE(
+        fake.messages()[3].text.endsWith(" is longer than 255 characters , it can not be used"));
+}
+
+TEST(Messages, AnActionEndsAtAFileErrorWithTheMessage) {
+    ScriptedUi fake;
+    bool after = false;
+    EXPECT_FALSE(runFileAction(nullptr, [&] {
+        throw FileError("/srv/x.user", ENOSPC);
+        after = true;
+    }));
+    EXPECT_FALSE(after);
+    ASSERT_EQ(fake.messages().size(), 1u);
+    EXPECT_TRUE(fake.messages()[0].text.endsWith(": the disk is full"));
+    EXPECT_TRUE(runFileAction(nullptr, [] {}));
 }

@@ -212,3 +212,19 @@ TEST_F(WelcomeDialogTest, ShowsChineseTextsToTraditionalChineseUsers) {
         delete translator;
     }
 }
+
+TEST(WelcomeDialogGoneDirectory, AnUnreadableCurrentDirectoryEndsTheAction) {
+    ScriptedUi fake;
+    TempDir dir;
+    const std::string gone = dir.file("gone");
+    std::filesystem::create_directory(gone);
+    CurrentDirGuard inGone(gone);
+    std::filesystem::remove(gone);
+    WizardState state;
+    WelcomeDialog dialog(state);
+    find<QPushButton>(dialog, "editUsersButton")->click();
+    ASSERT_EQ(fake.messages().size(), 1u);
+    EXPECT_EQ(fake.messages()[0].text,
+              "the current working directory can not be read , setup can not use it");
+    EXPECT_EQ(state.design.userFile, "");
+}
