@@ -151,6 +151,10 @@ void WriteLineList(const TextLineList& list, const std::string& fileName, unsign
     WriteFileAtomically(fileName, joinedLines(list), newFileMode);
 }
 
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 std::string JoinFields(std::initializer_list<std::string_view> fields, char delimiter) {
     std::size_t total = fields.size();
     for (std::string_view field : fields)

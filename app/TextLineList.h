@@ -93,6 +93,10 @@ void WriteLineList(const TextLineList& list, const std::string& fileName, unsign
 // (the output is emptied in the one case where the text ends right at the field).
 bool ExtractField(int index, std::string_view source, std::string& output, char delimiter);
 
+// True when the text holds a CR or LF, which would split it over two lines of
+// any definition file.
+bool HasLineBreak(std::string_view text);
+
 // The fields joined by the delimiter: the line ExtractField takes apart.
 std::string JoinFields(std::initializer_list<std::string_view> fields, char delimiter);
 

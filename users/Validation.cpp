@@ -1,5 +1,7 @@
 #include "users/Validation.h"
 
+#include "app/TextLineList.h"
+
 namespace vantor {
 
 namespace {
@@ -28,10 +30,6 @@ const char* describe(InputRule rule) {
     return "invalid input";
 }
 
-bool hasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
 // One number 0 to 255 without leading zeros, taken from the front of `text`.
 bool takeOctet(std::string_view& text) {
     std::size_t digits = 0;
@@ -49,7 +47,7 @@ bool takeOctet(std::string_view& text) {
 InvalidInput::InvalidInput(InputRule rule) : std::invalid_argument(describe(rule)), rule_(rule) {}
 
 InputRule CheckUserTextField(std::string_view text) {
-    if (hasLineBreak(text))
+    if (HasLineBreak(text))
         return InputRule::FieldHasLineBreak;
     if (text.find(kUserFieldSeparator) != std::string_view::npos)
         return InputRule::FieldHasColon;
@@ -82,7 +80,7 @@ InputRule CheckUserLine(const UserLine& user) {
 InputRule CheckUserLineText(std::string_view name, std::string_view line) {
     if (const InputRule rule = CheckUserName(name); rule != InputRule::Ok)
         return rule;
-    if (hasLineBreak(line))
+    if (HasLineBreak(line))
         return InputRule::FieldHasLineBreak;
     if (line.size() > kMaxUserLineLength)
         return InputRule::LineTooLong;

@@ -1,9 +1,11 @@
 #include "vfs/VfsValidation.h"
 
+#include "app/TextLineList.h"
+
 namespace vantor {
 
 MountPointRule CheckMountPointField(std::string_view text) {
-    if (text.find_first_of("\r\n") != std::string_view::npos)
+    if (HasLineBreak(text))
         return MountPointRule::FieldHasLineBreak;
     if (text.find(kMountPointSeparator) != std::string_view::npos)
         return MountPointRule::FieldHasBar;

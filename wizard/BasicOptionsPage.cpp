@@ -3,12 +3,14 @@
 #include "app/AboutDialog.h"
 #include "app/FileSystem.h"
 #include "app/FolderBrowser.h"
+#include "app/TextLineList.h"
 #include "app/Tooltip.h"
 #include "platform/DataExchange.h"
 #include "platform/ListHelpers.h"
 #include "platform/Messages.h"
 #include "platform/QtText.h"
 #include "ui_BasicOptionsPage.h"
+#include "vfs/VfsValidation.h"
 #include "wizard/MoreOptionsPage.h"
 
 #include <QIcon>
@@ -106,14 +108,14 @@ std::optional<BasicOptionsPage::Fields> BasicOptionsPage::takeFields() {
     // "|" in the root directory the root mount point's line.
     if (!takeText(form_->serverNameEdit, kMaxServerNameLength, fields.serverName))
         return std::nullopt;
-    if (fields.serverName.find_first_of("\r\n") != std::string::npos) {
+    if (HasLineBreak(fields.serverName)) {
         refuseText(form_->serverNameEdit, loadString(Str::ServerNameLineBreak));
         return std::nullopt;
     }
     if (!takeUnsigned(form_->listenPortEdit, fields.listenPort) ||
         !takeText(form_->rootDirectoryEdit, static_cast<int>(kMaxPathLength), fields.rootDirectory))
         return std::nullopt;
-    if (fields.rootDirectory.find_first_of("\r\n|") != std::string::npos) {
+    if (CheckMountPointField(fields.rootDirectory) != MountPointRule::Ok) {
         refuseText(form_->rootDirectoryEdit, loadString(Str::RootDirectoryBadCharacter));
         return std::nullopt;
     }

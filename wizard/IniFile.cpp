@@ -69,7 +69,7 @@ IniFile IniFile::load(const std::string& fileName) {
 void IniFile::setValue(const std::string& section, const std::string& key,
                        const std::string& value) {
     for (const std::string* text : {&section, &key, &value}) {
-        if (text->find_first_of("\r\n") != std::string::npos)
+        if (HasLineBreak(*text))
             throw std::invalid_argument("a line break would split an INI line");
     }
     const std::string entry = key + "=" + value;
