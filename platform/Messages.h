@@ -31,13 +31,15 @@ bool checkPathLength(QWidget* owner, const std::string& path);
 // too long to build file names from.
 bool currentDirectoryFor(QWidget* owner, std::string& directory);
 
-// Runs one user action; a file error ends it with a message box and leaves the
-// dialog open. True when the action ran to its end.
+// Runs one user action; a file error, or an input the core refuses, ends it
+// with a message box and leaves the dialog open. True when the action ran to
+// its end.
 template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
 
 } // namespace vantor
 
 #include "app/TextLineList.h"
+#include "platform/RuleTexts.h"
 
 template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& action) {
     try {
@@ -45,6 +47,9 @@ template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& a
         return true;
     } catch (const FileError& error) {
         reportFileError(owner, error);
+        return false;
+    } catch (const InvalidInput& refused) {
+        showError(owner, inputRuleText(refused.rule()));
         return false;
     }
 }

@@ -163,6 +163,37 @@ constexpr Entry kTable[] = {
     {Str::FileReasonDiskFull, QT_TRANSLATE_NOOP("StringTable", "the disk is full")},
     {Str::FileReasonReadOnly, QT_TRANSLATE_NOOP("StringTable", "the disk can not be written")},
     {Str::FileReasonNameTooLong, QT_TRANSLATE_NOOP("StringTable", "the name is too long")},
+    {Str::UserFieldLineBreak,
+     QT_TRANSLATE_NOOP("StringTable", "the text can not hold a line break")},
+    {Str::UserFieldColon,
+     QT_TRANSLATE_NOOP("StringTable", "the character : can not be used in a name , password , "
+                                      "group , note or language")},
+    {Str::UserNameAt,
+     QT_TRANSLATE_NOOP("StringTable", "the user name can not hold the character @ , it separates "
+                                      "the user from the IP in the *.allow file")},
+    {Str::UserNameTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the user name is longer than %1 characters")},
+    {Str::UserLineTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the account is longer than %1 characters in all , please "
+                                      "shorten its texts")},
+    {Str::UserLineNameMismatch,
+     QT_TRANSLATE_NOOP("StringTable", "the account line does not belong to the user name")},
+    {Str::AddressMalformed,
+     QT_TRANSLATE_NOOP("StringTable", "the IP must be a full IP such as 140.141.41.1 or a partial "
+                                      "one ending in . such as 140.141.41.")},
+    {Str::MountFieldBar,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the character | can not be used in a path or a name of a mount point")},
+    {Str::MountFieldLineBreak,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "a path or a name of a mount point can not hold a line break")},
+    {Str::MountNameTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the owner or group name is longer than %1 characters")},
+    {Str::MountLineTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the mount point is longer than %1 characters in all , "
+                                      "please use shorter paths")},
+    {Str::PathLineBreak,
+     QT_TRANSLATE_NOOP("StringTable", "a file or folder name can not hold a line break")},
 };
 
 } // namespace

@@ -72,6 +72,20 @@ enum class Str : int {
     FileReasonDiskFull = 160,
     FileReasonReadOnly = 161,
     FileReasonNameTooLong = 162,
+
+    // Why the core refused an account, an address or a mount point.
+    UserFieldLineBreak = 163,
+    UserFieldColon = 164,
+    UserNameAt = 165,
+    UserNameTooLong = 166, // %1: the limit
+    UserLineTooLong = 167, // %1: the limit
+    UserLineNameMismatch = 168,
+    AddressMalformed = 169,
+    MountFieldBar = 170,
+    MountFieldLineBreak = 171,
+    MountNameTooLong = 172, // %1: the limit
+    MountLineTooLong = 173, // %1: the limit
+    PathLineBreak = 174,
 };
 
 // The text of an entry in the user's language; empty for an unknown number.

@@ -270,6 +270,54 @@
         <source>the name is too long</source>
         <translation>名稱太長</translation>
     </message>
+    <message>
+        <source>the text can not hold a line break</source>
+        <translation>文字不可包含換行</translation>
+    </message>
+    <message>
+        <source>the character : can not be used in a name , password , group , note or language</source>
+        <translation>名稱、密碼、群組、備註及語言中不可使用字元 :</translation>
+    </message>
+    <message>
+        <source>the user name can not hold the character @ , it separates the user from the IP in the *.allow file</source>
+        <translation>使用者名稱不可包含字元 @，它在 *.allow 檔中用來分隔使用者與 IP</translation>
+    </message>
+    <message>
+        <source>the user name is longer than %1 characters</source>
+        <translation>使用者名稱超過 %1 個字元</translation>
+    </message>
+    <message>
+        <source>the account is longer than %1 characters in all , please shorten its texts</source>
+        <translation>此帳號的內容合計超過 %1 個字元，請縮短其文字</translation>
+    </message>
+    <message>
+        <source>the account line does not belong to the user name</source>
+        <translation>帳號資料與使用者名稱不符</translation>
+    </message>
+    <message>
+        <source>the IP must be a full IP such as 140.141.41.1 or a partial one ending in . such as 140.141.41.</source>
+        <translation>IP 必須是完整的 IP（例如 140.141.41.1），或以 . 結尾的部分 IP（例如 140.141.41.）</translation>
+    </message>
+    <message>
+        <source>the character | can not be used in a path or a name of a mount point</source>
+        <translation>掛載點的路徑或名稱中不可使用字元 |</translation>
+    </message>
+    <message>
+        <source>a path or a name of a mount point can not hold a line break</source>
+        <translation>掛載點的路徑或名稱不可包含換行</translation>
+    </message>
+    <message>
+        <source>the owner or group name is longer than %1 characters</source>
+        <translation>擁有者或群組名稱超過 %1 個字元</translation>
+    </message>
+    <message>
+        <source>the mount point is longer than %1 characters in all , please use shorter paths</source>
+        <translation>此掛載點的內容合計超過 %1 個字元，請使用較短的路徑</translation>
+    </message>
+    <message>
+        <source>a file or folder name can not hold a line break</source>
+        <translation>檔案或資料夾名稱不可包含換行</translation>
+    </message>
 </context>
 <context>
     <name>WelcomeDialog</name>

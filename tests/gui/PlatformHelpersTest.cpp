@@ -21,7 +21,7 @@ using namespace vantor::test;
 namespace {
 
 constexpr int kFirstString = 101;
-constexpr int kLastString = 162;
+constexpr int kLastString = 174;
 
 QString text(int id) {
     return loadString(static_cast<Str>(id));
