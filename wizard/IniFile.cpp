@@ -22,14 +22,16 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// The name inside "[name]" when the line is a section header.
+// The name inside "[name]" when the line is a section header. The server's
+// reader needs the closing "]": a line like "[FTPD" opens no section there, so
+// keys written below it would be lost to the server.
 std::optional<std::string_view> sectionName(std::string_view line) {
     line = trimmed(line);
     if (line.empty() || line.front() != '[')
         return std::nullopt;
     const auto close = line.find(']');
     if (close == std::string_view::npos)
-        return trimmed(line.substr(1));
+        return std::nullopt;
     return trimmed(line.substr(1, close - 1));
 }
 

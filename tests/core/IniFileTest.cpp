@@ -28,6 +28,12 @@ TEST(IniFile, AMissingSectionIsAppendedBehindAnUnfinishedLastLine) {
     EXPECT_EQ(afterSetting("[x]\r\ny=2", "FTPD", "A", "1"), "[x]\r\ny=2\r\n[FTPD]\r\nA=1\r\n");
 }
 
+TEST(IniFile, OnlyALineWithAClosingBracketOpensASection) {
+    EXPECT_EQ(afterSetting("[FTPD\r\nA=0\r\n", "FTPD", "A", "1"),
+              "[FTPD\r\nA=0\r\n[FTPD]\r\nA=1\r\n");
+    EXPECT_EQ(afterSetting("[FTPD]\r\n[x\r\nA=0\r\n", "FTPD", "A", "1"), "[FTPD]\r\n[x\r\nA=1\r\n");
+}
+
 TEST(IniFile, KeysMatchIgnoringCaseAndBlanksInTheFirstMatchingSectionOnly) {
     EXPECT_EQ(
         afterSetting("[FTPD]\r\n  timeout =5\r\n[FTPD]\r\nTIMEOUT=6\r\n", "FTPD", "TIMEOUT", "0"),
