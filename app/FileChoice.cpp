@@ -23,7 +23,7 @@ std::optional<std::string> AskForDefinitionFile(QWidget* owner, const Definition
     if (!chosen)
         return std::nullopt;
     std::string path = toBytes(*chosen);
-    if (!checkPathLength(owner, path))
+    if (!checkPathUsable(owner, path))
         return std::nullopt;
     return path;
 }
@@ -33,7 +33,7 @@ bool ChooseDefinitionFile(QWidget* owner, const std::string& directory,
     std::string& field = design.*kind.field;
     const SingleMatch match = FindSingleMatch(directory, kind.pattern);
     if (match.firstPath) {
-        if (!checkPathLength(owner, *match.firstPath))
+        if (!checkPathUsable(owner, *match.firstPath))
             return false;
         field = *match.firstPath;
         if (match.only)

@@ -11,7 +11,7 @@ namespace vantor {
 void BrowseForFolder(QWidget* owner, QLineEdit* target) {
     QString result;
     if (const auto folder = ui().browseForFolder(owner, loadString(Str::BrowseFolderTitle))) {
-        if (checkPathLength(owner, toBytes(*folder)))
+        if (checkPathUsable(owner, toBytes(*folder)))
             result = *folder;
     }
     target->setText(result);

@@ -1,6 +1,7 @@
 #include "platform/Messages.h"
 
 #include "app/FileSystem.h"
+#include "app/TextLineList.h"
 #include "platform/QtText.h"
 #include "platform/Ui.h"
 
@@ -58,7 +59,11 @@ void reportFileError(QWidget* owner, const FileError& error) {
               loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), reasonText(error)));
 }
 
-bool checkPathLength(QWidget* owner, const std::string& path) {
+bool checkPathUsable(QWidget* owner, const std::string& path) {
+    if (HasLineBreak(path)) {
+        showError(owner, Str::PathLineBreak);
+        return false;
+    }
     if (path.size() <= kMaxPathLength)
         return true;
     showError(owner, loadString(Str::PathTooLong).arg(toQt(path), QString::number(kMaxPathLength)));
@@ -69,6 +74,10 @@ bool currentDirectoryFor(QWidget* owner, std::string& directory) {
     directory = CurrentDirectory();
     if (directory.empty()) {
         showError(owner, Str::CurrentDirectoryUnreadable);
+        return false;
+    }
+    if (HasLineBreak(directory)) {
+        showError(owner, Str::PathLineBreak);
         return false;
     }
     if (directory.size() > kMaxPathLength) {

@@ -23,12 +23,13 @@ void showNotice(QWidget* owner, Str text);
 // A file that could not be read or written, named to the user.
 void reportFileError(QWidget* owner, const FileError& error);
 
-// False, after an ERROR naming the limit, when a path does not fit a file name
-// field; such a path is refused, never cut.
-bool checkPathLength(QWidget* owner, const std::string& path);
+// False, after an ERROR, when a path does not fit a file name field (it is
+// refused, never cut) or holds a line break, which would split its line in the
+// configuration file. Every path passes here before it enters the record.
+bool checkPathUsable(QWidget* owner, const std::string& path);
 
 // The current directory for an action, or nothing after an ERROR when it is
-// too long to build file names from.
+// too long to build file names from or holds a line break.
 bool currentDirectoryFor(QWidget* owner, std::string& directory);
 
 // Runs one user action; a file error, or an input the core refuses, ends it
@@ -40,6 +41,7 @@ template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
 
 #include "app/TextLineList.h"
 #include "platform/RuleTexts.h"
+#include "wizard/IniFile.h"
 
 template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& action) {
     try {
@@ -50,6 +52,9 @@ template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& a
         return false;
     } catch (const InvalidInput& refused) {
         showError(owner, inputRuleText(refused.rule()));
+        return false;
+    } catch (const LineBreakRefused&) {
+        showError(owner, Str::TextLineBreak);
         return false;
     }
 }

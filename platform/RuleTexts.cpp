@@ -17,7 +17,7 @@ QString inputRuleText(InputRule rule) {
     case InputRule::Ok:
         return {};
     case InputRule::FieldHasLineBreak:
-        return loadString(Str::UserFieldLineBreak);
+        return loadString(Str::TextLineBreak);
     case InputRule::FieldHasColon:
         return loadString(Str::UserFieldColon);
     case InputRule::NameEmpty:

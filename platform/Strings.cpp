@@ -163,8 +163,7 @@ constexpr Entry kTable[] = {
     {Str::FileReasonDiskFull, QT_TRANSLATE_NOOP("StringTable", "the disk is full")},
     {Str::FileReasonReadOnly, QT_TRANSLATE_NOOP("StringTable", "the disk can not be written")},
     {Str::FileReasonNameTooLong, QT_TRANSLATE_NOOP("StringTable", "the name is too long")},
-    {Str::UserFieldLineBreak,
-     QT_TRANSLATE_NOOP("StringTable", "the text can not hold a line break")},
+    {Str::TextLineBreak, QT_TRANSLATE_NOOP("StringTable", "the text can not hold a line break")},
     {Str::UserFieldColon,
      QT_TRANSLATE_NOOP("StringTable", "the character : can not be used in a name , password , "
                                       "group , note or language")},

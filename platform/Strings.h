@@ -74,7 +74,7 @@ enum class Str : int {
     FileReasonNameTooLong = 162,
 
     // Why the core refused an account, an address or a mount point.
-    UserFieldLineBreak = 163,
+    TextLineBreak = 163,
     UserFieldColon = 164,
     UserNameAt = 165,
     UserNameTooLong = 166, // %1: the limit

@@ -81,9 +81,9 @@ void BasicOptionsPage::resetFileNames() {
         return;
     // A name too long for its field is refused, and the previous one stays.
     ServerDesign& record = design();
-    if (std::string name = JoinPath(directory, "default.user"); checkPathLength(this, name))
+    if (std::string name = JoinPath(directory, "default.user"); checkPathUsable(this, name))
         record.userFile = std::move(name);
-    if (std::string name = JoinPath(directory, "default.allow"); checkPathLength(this, name))
+    if (std::string name = JoinPath(directory, "default.allow"); checkPathUsable(this, name))
         record.allowFile = std::move(name);
 }
 
@@ -120,7 +120,7 @@ std::optional<BasicOptionsPage::Fields> BasicOptionsPage::takeFields() {
         return std::nullopt;
     }
     // The box counts characters, the record holds bytes.
-    if (!checkPathLength(this, fields.rootDirectory)) {
+    if (!checkPathUsable(this, fields.rootDirectory)) {
         form_->rootDirectoryEdit->setFocus();
         return std::nullopt;
     }

@@ -72,7 +72,7 @@ void IniFile::setValue(const std::string& section, const std::string& key,
                        const std::string& value) {
     for (const std::string* text : {&section, &key, &value}) {
         if (HasLineBreak(*text))
-            throw std::invalid_argument("a line break would split an INI line");
+            throw LineBreakRefused();
     }
     const std::string entry = key + "=" + value;
     const std::string_view wantedSection = trimmed(section);

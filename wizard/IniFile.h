@@ -1,9 +1,16 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace vantor {
+
+// A section, key or value that holds a line break, which would split its line.
+class LineBreakRefused : public std::invalid_argument {
+public:
+    LineBreakRefused() : std::invalid_argument("a line break would split an INI line") {}
+};
 
 // An INI-style file edited with the effect of the classic profile-string
 // writer: sections and keys match ignoring case and the blanks around their
@@ -16,7 +23,7 @@ public:
     static IniFile load(const std::string& fileName);
 
     // A line break in any of the three would split the line: callers refuse
-    // such text first, and std::invalid_argument guards the file if one slips by.
+    // such text first, and LineBreakRefused guards the file if one slips by.
     void setValue(const std::string& section, const std::string& key, const std::string& value);
     // Replaces the file as one step (FileError on failure, the old file kept).
     void save(const std::string& fileName) const;

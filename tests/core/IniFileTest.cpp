@@ -58,7 +58,7 @@ TEST(IniFile, FoldersCannotBeLoaded) {
 
 TEST(IniFile, LineBreaksAreRefusedBeforeTheyCanSplitALine) {
     IniFile file;
-    EXPECT_THROW(file.setValue("FTPD", "SERVER_NAME", "a\nLISTEN_PORT=1"), std::invalid_argument);
-    EXPECT_THROW(file.setValue("FTPD", "A\r", "1"), std::invalid_argument);
+    EXPECT_THROW(file.setValue("FTPD", "SERVER_NAME", "a\nLISTEN_PORT=1"), LineBreakRefused);
+    EXPECT_THROW(file.setValue("FTPD", "A\r", "1"), LineBreakRefused);
     EXPECT_EQ(file.text(), "");
 }

@@ -6,6 +6,7 @@
 #include "platform/Messages.h"
 
 #include "ScriptedUi.h"
+#include "TempDir.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
 using namespace vantor;
 using namespace vantor::test;
@@ -108,7 +110,7 @@ TEST(Messages, FileErrorsAndPathLimitsNameTheFileAsItStands) {
     reportFileError(nullptr, FileError("/srv/100%1/site.user", EACCES));
     reportFileError(nullptr, FileError("/srv/a.vfs", EISDIR));
     reportFileError(nullptr, FileError("/srv/b.vfs", "cut short"));
-    EXPECT_FALSE(checkPathLength(nullptr, "/srv/%1/" + std::string(300, 'x')));
+    EXPECT_FALSE(checkPathUsable(nullptr, "/srv/%1/" + std::string(300, 'x')));
     ASSERT_EQ(fake.messages().size(), 4u);
     EXPECT_EQ(fake.messages()[0].caption, "ERROR");
     EXPECT_EQ(fake.messages()[0].text,
@@ -133,4 +135,27 @@ TEST(Messages, AnActionEndsAtAFileErrorWithTheMessage) {
     ASSERT_EQ(fake.messages().size(), 1u);
     EXPECT_TRUE(fake.messages()[0].text.endsWith(": the disk is full"));
     EXPECT_TRUE(runFileAction(nullptr, [] {}));
+}
+
+// A path with a line break would split its line of the configuration file;
+// none may enter the record, and a slip past the checks ends only the action.
+TEST(Messages, PathsWithLineBreaksAreRefusedAndNoRefusalEndsTheProgram) {
+    ScriptedUi fake;
+    EXPECT_FALSE(checkPathUsable(nullptr, "/srv/a\nb.user"));
+    EXPECT_TRUE(checkPathUsable(nullptr, "/srv/a b.user"));
+    TempDir dir;
+    const std::string broken = dir.file("line\nfeed");
+    std::filesystem::create_directory(broken);
+    {
+        CurrentDirGuard inBroken(broken);
+        std::string directory;
+        EXPECT_FALSE(currentDirectoryFor(nullptr, directory));
+    }
+    EXPECT_FALSE(runFileAction(nullptr, [] { IniFile().setValue("FTPD", "VFSFILE", "a\rb"); }));
+    EXPECT_FALSE(runFileAction(nullptr, [] { throw InvalidInput(InputRule::NameHasAt); }));
+    ASSERT_EQ(fake.messages().size(), 4u);
+    EXPECT_EQ(fake.messages()[0].text, "a file or folder name can not hold a line break");
+    EXPECT_EQ(fake.messages()[1].text, "a file or folder name can not hold a line break");
+    EXPECT_EQ(fake.messages()[2].text, "the text can not hold a line break");
+    EXPECT_TRUE(fake.messages()[3].text.startsWith("the user name can not hold the character @"));
 }
