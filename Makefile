@@ -43,9 +43,8 @@ format:
 
 bench: bootstrap
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks vantor_gui_benchmarks
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks
 	./$(BENCH_BUILD)/bench/vantor_benchmarks
-	./$(BENCH_BUILD)/bench/vantor_gui_benchmarks
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,6 +1,7 @@
 #include "platform/DataExchange.h"
 #include "platform/ListHelpers.h"
 #include "platform/QtUi.h"
+#include "platform/RuleTexts.h"
 #include "platform/Strings.h"
 #include "platform/Translation.h"
 
@@ -14,6 +15,8 @@
 #include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace vantor;
 using namespace vantor::test;
@@ -178,4 +181,24 @@ TEST(Translation, EveryStringTableEntryHasAChineseText) {
         delete translator;
     }
     EXPECT_EQ(loadString(Str::CaptionError), "ERROR");
+}
+
+// Every refusal the core can give has its own text, with its limit filled in.
+TEST(RuleTexts, EveryRuleIsToldWithItsLimit) {
+    std::vector<QString> texts;
+    for (InputRule rule :
+         {InputRule::FieldHasLineBreak, InputRule::FieldHasColon, InputRule::NameEmpty,
+          InputRule::NameHasAt, InputRule::NameTooLong, InputRule::LineTooLong,
+          InputRule::LineNameMismatch, InputRule::AddressMalformed})
+        texts.push_back(inputRuleText(rule));
+    for (MountPointRule rule : {MountPointRule::FieldHasBar, MountPointRule::FieldHasLineBreak,
+                                MountPointRule::NameTooLong, MountPointRule::LineTooLong})
+        texts.push_back(mountPointRuleText(rule));
+    for (const QString& text : texts) {
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_FALSE(text.contains(QLatin1Char('%'))) << text.toStdString();
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), text), 1) << text.toStdString();
+    }
+    EXPECT_EQ(inputRuleText(InputRule::NameTooLong), "the user name is longer than 63 characters");
+    EXPECT_TRUE(mountPointRuleText(MountPointRule::NameTooLong).contains("31"));
 }
