@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace vantor {
@@ -55,12 +57,30 @@ private:
     int fd_;
 };
 
-// The temporary name is short and fixed apart from its random part, so a
+// The bytes go to a file in the target's folder that takes the target's place
+// in one rename. Where the file system allows, that file has no name while it
+// is written, so a process killed mid-write leaves no copy of the content
+// behind; it gets its name only once it is whole. Elsewhere it is named from
+// the start. The name is short and fixed apart from its random part, so a
 // target name near the file system's limit still has room for it.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& folder) {
-        std::string pattern = JoinPath(folder, ".vantor-XXXXXX");
+    explicit TemporaryFile(std::string folder) : folder_(std::move(folder)) {}
+    ~TemporaryFile() { discard(); }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // False with errno set when no unnamed file can be made.
+    bool openUnnamed(mode_t mode) {
+        const int fd = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (fd >= 0)
+            fd_ = std::make_unique<FileDescriptor>(fd);
+        return fd >= 0;
+    }
+
+    bool openNamed() {
+        discard();
+        std::string pattern = JoinPath(folder_, ".vantor-XXXXXX");
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         const int fd = ::mkostemp(name.data(), O_CLOEXEC);
@@ -68,24 +88,56 @@ public:
             fd_ = std::make_unique<FileDescriptor>(fd);
             path_ = name.data();
         }
+        return fd >= 0;
     }
-    ~TemporaryFile() {
-        fd_.reset();
-        if (!path_.empty())
-            ::unlink(path_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    bool opened() const { return fd_ != nullptr; }
+    // Linking through the /proc entry needs no privilege; where it fails the
+    // caller falls back to a named file.
+    bool giveName() {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_->get());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string path = JoinPath(folder_, ".vantor-" + randomPart());
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                path_ = std::move(path);
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
     FileDescriptor& fd() { return *fd_; }
     const std::string& path() const { return path_; }
     void keep() { path_.clear(); }
 
 private:
+    static std::string randomPart() {
+        static constexpr char kLetters[] =
+            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        std::random_device random;
+        std::string part;
+        for (int i = 0; i < 6; ++i)
+            part += kLetters[random() % (sizeof kLetters - 1)];
+        return part;
+    }
+
+    void discard() {
+        fd_.reset();
+        if (!path_.empty())
+            ::unlink(path_.c_str());
+        path_.clear();
+    }
+
+    std::string folder_;
     std::unique_ptr<FileDescriptor> fd_;
     std::string path_;
 };
+
+// File systems without unnamed files refuse them with one of these.
+bool unnamedUnsupported(int error) {
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -142,18 +194,30 @@ void WriteFileAtomically(const std::string& fileName, std::string_view bytes,
         throw FileError(fileName, errno);
 
     const std::string folder = DirectoryName(target);
-    TemporaryFile temporary(folder);
-    if (!temporary.opened())
-        throw FileError(fileName, errno);
-    const int fd = temporary.fd().get();
     const mode_t mode = exists ? (existing.st_mode & 07777)
                                : (static_cast<mode_t>(newFileMode) & ~currentUmask() & 07777);
-    // Keeping the owner needs the right to give files away; without it the
-    // file becomes the writer's, as it would with any editor that saves this way.
-    if (exists)
-        (void)!::fchown(fd, existing.st_uid, existing.st_gid);
-    if (::fchmod(fd, mode) != 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0)
+    TemporaryFile temporary(folder);
+    const auto fill = [&] {
+        const int fd = temporary.fd().get();
+        // Keeping the owner needs the right to give files away; without it the
+        // file becomes the writer's, as it would with any editor that saves this way.
+        if (exists)
+            (void)!::fchown(fd, existing.st_uid, existing.st_gid);
+        if (::fchmod(fd, mode) != 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0)
+            throw FileError(fileName, errno);
+    };
+    bool named = false;
+    if (temporary.openUnnamed(mode)) {
+        fill();
+        named = temporary.giveName();
+    } else if (!unnamedUnsupported(errno)) {
         throw FileError(fileName, errno);
+    }
+    if (!named) {
+        if (!temporary.openNamed())
+            throw FileError(fileName, errno);
+        fill();
+    }
     if (!temporary.fd().close())
         throw FileError(fileName, errno);
     if (::rename(temporary.path().c_str(), target.c_str()) != 0)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -23,7 +24,44 @@ std::size_t entriesIn(const std::string& dir) {
     return count;
 }
 
+// A file size limit with its signal left to kill stands in for a process
+// killed in the middle of a write.
+[[noreturn]] void writeUntilKilled(const std::string& file) {
+    rlimit limit{};
+    ::setrlimit(RLIMIT_CORE, &limit);
+    limit.rlim_cur = limit.rlim_max = 16;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
+    WriteFileAtomically(file, std::string(4096, 'x'));
+    std::_Exit(0);
+}
+
 } // namespace
+
+TEST(WriteFileAtomically, AProcessKilledMidWriteLeavesOnlyTheOldFile) {
+    TempDir dir;
+    const std::string file = dir.file("site.user");
+    writeFile(file, "alice|secret\r\n");
+    EXPECT_EXIT(writeUntilKilled(file), testing::KilledBySignal(SIGXFSZ), "");
+    EXPECT_EQ(readFile(file), "alice|secret\r\n");
+    EXPECT_EQ(entriesIn(dir.path()), 1u) << "a temporary file was left behind";
+}
+
+TEST(WriteFileAtomically, NoRoomForTheTemporaryFileKeepsTheOldFileWhole) {
+    TempDir dir;
+    const std::string file = dir.file("a.vfs");
+    writeFile(file, "kept\r\n");
+    // Without a free file handle no temporary file can be made, even by root.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_NOFILE, &saved);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    ::setrlimit(RLIMIT_NOFILE, &none);
+    EXPECT_THROW(WriteFileAtomically(file, "lost\r\n"), FileError);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(readFile(file), "kept\r\n");
+    EXPECT_EQ(entriesIn(dir.path()), 1u);
+}
 
 TEST(WriteFileAtomically, ReplacesTheContentAndKeepsThePermissionBits) {
     TempDir dir;
