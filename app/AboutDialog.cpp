@@ -4,12 +4,18 @@
 #include "ui_AboutDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace vantor {
 
 AboutDialog::AboutDialog(QWidget* parent)
     : ModalDialog(parent), form_(std::make_unique<::Ui::AboutDialog>()) {
     form_->setupUi(this);
+    // The form's context, not this class's, so the line is translated with the
+    // rest of the box's texts.
+    form_->runtimeLabel->setText(
+        QCoreApplication::translate("AboutDialog", "version %1 , running on Qt %2")
+            .arg(QStringLiteral(VANTOR_VERSION), QString::fromLatin1(qVersion())));
 }
 
 AboutDialog::~AboutDialog() = default;

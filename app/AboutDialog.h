@@ -10,8 +10,8 @@ class AboutDialog;
 
 namespace vantor {
 
-// The About box: the program's name and version. OK, Enter, Escape and the
-// close box close it.
+// The About box: the program's name, its version and the Qt version it runs
+// on. OK, Enter, Escape and the close box close it.
 class AboutDialog : public ModalDialog {
     Q_OBJECT
 public:

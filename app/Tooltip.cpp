@@ -12,7 +12,9 @@ void AttachTooltip(QWidget* control, const QString& text) {
     // keeps every character, "&" and "<" included, as typed.
     control->setToolTip(
         Qt::mightBeRichText(text) ? QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()) : text);
-    control->setAttribute(Qt::WA_AlwaysShowToolTips);
+    // Qt asks the top-level window, not the control, whether tips show while
+    // that window is inactive.
+    control->window()->setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 } // namespace vantor

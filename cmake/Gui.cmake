@@ -8,6 +8,8 @@ set(CMAKE_AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR}/resources/ui)
 add_library(vantor_gui STATIC)
 target_link_libraries(vantor_gui PUBLIC vantor_core Qt6::Widgets PRIVATE vantor_warnings)
 target_include_directories(vantor_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+# The About box names the version this build was made as.
+target_compile_definitions(vantor_gui PRIVATE VANTOR_VERSION="${PROJECT_VERSION}")
 
 # The Chinese texts, one catalogue per area of the program, compiled in.
 file(GLOB vantor_ts_files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/translations/*.ts)

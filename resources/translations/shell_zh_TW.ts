@@ -12,8 +12,8 @@
         <translation>VANTOR FTPD 設定精靈 V1.0</translation>
     </message>
     <message>
-        <source>Designs and maintains the VANTOR FTP SERVER definition files</source>
-        <translation>設計並維護 VANTOR FTP SERVER 的定義檔</translation>
+        <source>version %1 , running on Qt %2</source>
+        <translation>版本 %1，執行於 Qt %2</translation>
     </message>
     <message>
         <source>OK</source>

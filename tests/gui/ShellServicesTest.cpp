@@ -9,11 +9,14 @@
 #include "TempDir.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +36,22 @@ TEST(AttachTooltip, ShowsTheTextAsItStands) {
     EXPECT_EQ(markup.toolTip(), "<p>&lt;b&gt;a &amp; b&lt;/b&gt;</p>");
 
     AttachTooltip(nullptr, "ignored");
+}
+
+TEST(AttachTooltip, ShowsWhileAnotherWindowIsActive) {
+    QDialog dialog;
+    auto* label = new QLabel("root", &dialog);
+    AttachTooltip(label, "the root directory");
+    // Apart from the dialog, so the pointer rests on the label, not on it.
+    QWidget other;
+    other.setGeometry(600, 600, 100, 100);
+    dialog.show();
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_FALSE(dialog.isActiveWindow());
+    QTest::mouseMove(label, label->rect().center());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text() == "the root directory"; }, 3000));
+    QToolTip::hideText();
 }
 
 TEST(BrowseForFolder, TheChosenFolderReplacesTheTextAndACancelEmptiesIt) {
@@ -64,6 +83,8 @@ TEST(AboutBox, OpensForTheCommandValueWhateverItsFourLowestBits) {
         fake.onDialog("AboutDialog", [](ModalDialog& about) {
             EXPECT_EQ(about.windowTitle(), "About the VANTOR FTP SERVER Wizard");
             EXPECT_EQ(find<QLabel>(about, "versionLabel")->text(), "VANTOR FTPD Wizard V1.0");
+            EXPECT_EQ(find<QLabel>(about, "runtimeLabel")->text(),
+                      QString("version 1.0 , running on Qt %1").arg(qVersion()));
             find<QPushButton>(about, "okButton")->click();
         });
         EXPECT_TRUE(handleSystemCommand(nullptr, command));
