@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <iterator>
+#include <functional>
+#include <utility>
 
 namespace vantor {
 
@@ -18,85 +19,226 @@ FileError::FileError(const std::string& fileName, int errorNumber)
     errorNumber_ = errorNumber;
 }
 
-TextLineList::TextLineList(const TextLineList& other) : lines_(other.lines_) {
-    rebuildCounts();
+TextLineList::TextLineList(TextLineList&& other) noexcept {
+    *this = std::move(other);
 }
 
-TextLineList& TextLineList::operator=(const TextLineList& other) {
+TextLineList& TextLineList::operator=(TextLineList&& other) noexcept {
     if (this != &other) {
-        lines_ = other.lines_;
-        rebuildCounts();
+        bytes_ = std::move(other.bytes_);
+        records_ = std::move(other.records_);
+        first_ = other.first_;
+        added_ = std::move(other.added_);
+        appended_ = std::move(other.appended_);
+        table_ = std::move(other.table_);
+        used_ = other.used_;
+        size_ = other.size_;
+        dead_ = other.dead_;
+        // A moved-from list reads as empty, not as a list whose buffers vanished.
+        other.clear();
     }
     return *this;
 }
 
-void TextLineList::rebuildCounts() {
-    counts_.clear();
-    counts_.reserve(lines_.size());
-    for (const auto& line : lines_)
-        count(line);
-}
-
-void TextLineList::count(const std::string& stored) {
-    ++counts_[std::string_view(stored)];
-}
-
 void TextLineList::clear() {
-    counts_.clear();
-    lines_.clear();
+    bytes_.clear();
+    records_.clear();
+    first_ = kNone;
+    added_.clear();
+    appended_.clear();
+    table_.clear();
+    used_ = 0;
+    size_ = 0;
+    dead_ = 0;
+}
+
+std::uint32_t TextLineList::recordAt(std::size_t position) const {
+    if (position == 0)
+        return first_;
+    if (position <= added_.size())
+        return added_[added_.size() - position];
+    return appended_[position - added_.size() - 1];
+}
+
+std::uint32_t& TextLineList::recordAt(std::size_t position) {
+    if (position == 0)
+        return first_;
+    if (position <= added_.size())
+        return added_[added_.size() - position];
+    return appended_[position - added_.size() - 1];
+}
+
+std::size_t TextLineList::liveFrom(std::size_t position) const {
+    const std::size_t end = positions();
+    while (position < end && recordAt(position) == kNone)
+        ++position;
+    return position;
+}
+
+std::size_t TextLineList::probe(std::string_view line, std::size_t hash) const {
+    const std::size_t mask = table_.size() - 1;
+    std::size_t index = hash & mask;
+    while (table_[index].record != kNone &&
+           (table_[index].hash != hash || viewOf(table_[index].record) != line))
+        index = (index + 1) & mask;
+    return index;
+}
+
+void TextLineList::growTable(std::size_t distinct) {
+    std::size_t wanted = 16;
+    while (wanted < 2 * distinct)
+        wanted *= 2;
+    if (table_.size() >= wanted)
+        return;
+    std::vector<Slot> old = std::exchange(table_, std::vector<Slot>(wanted, Slot{0, kNone, 0}));
+    used_ = 0;
+    for (const Slot& slot : old) {
+        // Bytes no entry holds any more need no lookup.
+        if (slot.record == kNone || slot.count == 0)
+            continue;
+        table_[probe(viewOf(slot.record), slot.hash)] = slot;
+        ++used_;
+    }
+}
+
+TextLineList::Slot& TextLineList::slotFor(std::string_view line, std::size_t hash) {
+    growTable(used_ + 1);
+    return table_[probe(line, hash)];
 }
 
 bool TextLineList::contains(std::string_view line) const {
-    return counts_.find(line) != counts_.end();
+    if (table_.empty())
+        return false;
+    const Slot& slot = table_[probe(line, std::hash<std::string_view>{}(line))];
+    return slot.record != kNone && slot.count > 0;
 }
 
-void TextLineList::append(const std::string& line) {
-    lines_.push_back(line);
-    count(lines_.back());
+std::uint32_t TextLineList::store(std::string_view line) {
+    if (records_.size() >= kNone)
+        throw std::length_error("too many lines");
+    const std::size_t offset = bytes_.size();
+    const char* data = bytes_.data();
+    if (std::less_equal<const char*>{}(data, line.data()) &&
+        std::less<const char*>{}(line.data(), data + bytes_.size()))
+        bytes_.append(std::string(line)); // the buffer may move while it grows
+    else
+        bytes_.append(line);
+    records_.push_back({offset, line.size()});
+    return static_cast<std::uint32_t>(records_.size() - 1);
+}
+
+void TextLineList::place(std::uint32_t record, bool behindFirst) {
+    ++size_;
+    if (first_ == kNone)
+        first_ = record;
+    else if (behindFirst)
+        added_.push_back(record);
+    else
+        appended_.push_back(record);
+}
+
+void TextLineList::append(std::string_view line) {
+    const std::size_t hash = std::hash<std::string_view>{}(line);
+    const std::uint32_t record = store(line);
+    Slot& slot = slotFor(viewOf(record), hash);
+    if (slot.record == kNone) {
+        slot = {hash, record, 1};
+        ++used_;
+    } else {
+        ++slot.count;
+    }
+    place(record, false);
+}
+
+bool TextLineList::add(std::string_view line) {
+    // One lookup per line: the slot found for the repeat check is the one filled.
+    const std::size_t hash = std::hash<std::string_view>{}(line);
+    Slot& slot = slotFor(line, hash);
+    if (slot.record != kNone && slot.count > 0)
+        return false;
+    const bool fresh = slot.record == kNone;
+    slot = {hash, store(line), 1};
+    if (fresh)
+        ++used_;
+    place(slot.record, true);
+    return true;
 }
 
 bool TextLineList::remove(std::string_view line) {
     if (!contains(line))
         return false;
-    const auto removed = std::find(lines_.begin(), lines_.end(), line);
-    auto entry = counts_.find(line);
-    const std::size_t remaining = entry->second - 1;
-    if (remaining == 0) {
-        counts_.erase(entry);
-    } else if (entry->first.data() == removed->data()) {
-        // The key views the string about to go: a repeat further on takes over.
-        const auto survivor = std::find(std::next(removed), lines_.end(), line);
-        counts_.erase(entry);
-        counts_.emplace(std::string_view(*survivor), remaining);
-    } else {
-        entry->second = remaining;
+    std::size_t position = liveFrom(0);
+    while (viewOf(recordAt(position)) != line)
+        position = liveFrom(position + 1);
+    // The record's bytes stay until compaction, so the count table's view of
+    // them, and a line viewing them, remain valid here.
+    --table_[probe(line, std::hash<std::string_view>{}(line))].count;
+    recordAt(position) = kNone;
+    if (position == 0) {
+        const std::size_t next = liveFrom(1);
+        if (next < positions())
+            first_ = std::exchange(recordAt(next), kNone);
     }
-    lines_.erase(removed);
+    --size_;
+    ++dead_;
+    if (size_ == 0)
+        clear();
+    else if (dead_ > 32 && dead_ > size_)
+        compact();
     return true;
 }
 
-bool TextLineList::add(const std::string& line) {
-    return add(std::string(line));
-}
-
-bool TextLineList::add(std::string&& line) {
-    // One lookup per line: the line goes in first, so the table can key on
-    // the stored copy, and comes out again when it was already held.
-    auto where = lines_.empty() ? lines_.end() : std::next(lines_.begin());
-    auto stored = lines_.insert(where, std::move(line));
-    if (!counts_.try_emplace(std::string_view(*stored), 1).second) {
-        lines_.erase(stored);
-        return false;
+void TextLineList::compact() {
+    std::string bytes;
+    std::vector<Record> records;
+    records.reserve(size_);
+    for (auto line : *this)
+        records.push_back({0, line.size()});
+    std::size_t total = 0;
+    for (Record& record : records) {
+        record.offset = total;
+        total += record.length;
     }
-    return true;
+    bytes.reserve(total);
+    for (auto line : *this)
+        bytes.append(line);
+    bytes_ = std::move(bytes);
+    records_ = std::move(records);
+    // Kept in list order, the first record leads and the rest follow as appended.
+    first_ = 0;
+    added_.clear();
+    appended_.resize(size_ - 1);
+    for (std::size_t i = 1; i < size_; ++i)
+        appended_[i - 1] = static_cast<std::uint32_t>(i);
+    dead_ = 0;
+    table_.clear();
+    used_ = 0;
+    growTable(size_);
+    for (std::uint32_t record = 0; record < records_.size(); ++record) {
+        const std::string_view line = viewOf(record);
+        Slot& slot = slotFor(line, std::hash<std::string_view>{}(line));
+        if (slot.record == kNone) {
+            slot = {std::hash<std::string_view>{}(line), record, 1};
+            ++used_;
+        } else {
+            ++slot.count;
+        }
+    }
 }
 
-void TextLineList::reserve(std::size_t lines) {
-    counts_.reserve(lines);
+void TextLineList::reserve(std::size_t lines, std::size_t bytes) {
+    records_.reserve(records_.size() + lines);
+    added_.reserve(added_.size() + lines);
+    bytes_.reserve(bytes_.size() + bytes);
+    growTable(used_ + lines);
 }
 
 std::vector<std::string> TextLineList::lines() const {
-    return {lines_.begin(), lines_.end()};
+    std::vector<std::string> lines;
+    lines.reserve(size_);
+    for (std::string_view line : *this)
+        lines.emplace_back(line);
+    return lines;
 }
 
 void ReadLineList(const std::string& fileName, TextLineList& list) {
@@ -110,8 +252,8 @@ void ReadLineList(const std::string& fileName, TextLineList& list) {
     // dropped with it.
     std::string_view text(bytes);
     text = text.substr(0, text.find('\x1A'));
-    list.reserve(list.size() +
-                 static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    list.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1,
+                 text.size());
     while (!text.empty()) {
         const std::size_t feed = text.find('\n');
         std::string_view line = text.substr(0, feed);
@@ -121,7 +263,7 @@ void ReadLineList(const std::string& fileName, TextLineList& list) {
         while (!line.empty()) {
             const std::string_view piece = line.substr(0, kMaxLinePiece);
             line.remove_prefix(piece.size());
-            list.add(std::string(piece));
+            list.add(piece);
         }
     }
 }
@@ -130,11 +272,11 @@ namespace {
 
 std::string joinedLines(const TextLineList& list) {
     std::size_t total = 0;
-    for (const auto& line : list)
+    for (std::string_view line : list)
         total += line.size() + 2;
     std::string bytes;
     bytes.reserve(total);
-    for (const auto& line : list) {
+    for (std::string_view line : list) {
         bytes += line;
         bytes += "\r\n";
     }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
-#include <list>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vantor {
@@ -31,44 +31,110 @@ private:
 // The in-memory form of every line-oriented definition file: an ordered list
 // of byte strings. The list itself may hold repeats (append does not check),
 // but add() and the readers never add a line that is already there.
-// Lookups go through a count table so that reading a file stays linear.
+//
+// A file may hold 100,000 lines, so no line gets a node or an allocation of its
+// own: all bytes sit in one growing buffer, each line is an (offset, length)
+// record in arrival order, and an open-addressing count table answers
+// contains() and the repeat check. The list order (first line, then the added
+// lines newest first, then the appended ones) is walked straight from two index
+// arrays. Removal leaves the record's bytes in place, which keeps the count
+// table's views valid, and the buffer is compacted once dead records outnumber
+// the live ones. Iterators and views are valid until the list next changes.
 class TextLineList {
 public:
-    using const_iterator = std::list<std::string>::const_iterator;
+    class const_iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using iterator_concept = std::forward_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using reference = std::string_view;
+        using pointer = void;
+
+        const_iterator() = default;
+        std::string_view operator*() const { return list_->viewOf(list_->recordAt(position_)); }
+        const_iterator& operator++() {
+            position_ = list_->liveFrom(position_ + 1);
+            return *this;
+        }
+        const_iterator operator++(int) {
+            const_iterator before = *this;
+            ++*this;
+            return before;
+        }
+        bool operator==(const const_iterator& other) const = default;
+
+    private:
+        friend class TextLineList;
+        const_iterator(const TextLineList* list, std::size_t position)
+            : list_(list), position_(position) {}
+        const TextLineList* list_ = nullptr;
+        std::size_t position_ = 0;
+    };
 
     TextLineList() = default;
-    TextLineList(const TextLineList& other);
-    TextLineList& operator=(const TextLineList& other);
-    TextLineList(TextLineList&&) noexcept = default;
-    TextLineList& operator=(TextLineList&&) noexcept = default;
+    TextLineList(const TextLineList&) = default;
+    TextLineList& operator=(const TextLineList&) = default;
+    TextLineList(TextLineList&& other) noexcept;
+    TextLineList& operator=(TextLineList&& other) noexcept;
 
-    bool empty() const { return lines_.empty(); }
-    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return size_ == 0; }
+    std::size_t size() const { return size_; }
     void clear();
     bool contains(std::string_view line) const;
-    void append(const std::string& line);
+    void append(std::string_view line);
     // Removes the first entry equal to the line; false when there is none.
     bool remove(std::string_view line);
     // The insertion rule shared by every reader: an entry already held is not
     // added again, the first entry stays first and each new one goes directly
     // behind it. False when the line was already held.
-    bool add(const std::string& line);
-    bool add(std::string&& line);
+    bool add(std::string_view line);
     std::vector<std::string> lines() const;
-    // Room for this many distinct lines without growing the lookup table.
-    void reserve(std::size_t lines);
+    // Room for this many more distinct lines (and bytes) without growing.
+    void reserve(std::size_t lines, std::size_t bytes = 0);
 
-    const_iterator begin() const { return lines_.begin(); }
-    const_iterator end() const { return lines_.end(); }
+    const_iterator begin() const { return {this, liveFrom(0)}; }
+    const_iterator end() const { return {this, positions()}; }
 
 private:
-    void count(const std::string& stored);
-    void rebuildCounts();
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+    struct Record {
+        std::size_t offset;
+        std::size_t length;
+    };
+    struct Slot {
+        std::size_t hash;
+        std::uint32_t record; // kNone: the slot is free
+        std::uint32_t count;  // 0: the bytes are known but no entry holds them
+    };
 
-    // std::list keeps element addresses stable, so the count table may key on
-    // views into the stored strings.
-    std::list<std::string> lines_;
-    std::unordered_map<std::string_view, std::size_t> counts_;
+    // Position 0 is the first entry, then added_ from its back, then appended_.
+    // A vacant position (kNone) is an entry removed since the last compaction.
+    std::size_t positions() const { return 1 + added_.size() + appended_.size(); }
+    std::uint32_t recordAt(std::size_t position) const;
+    std::uint32_t& recordAt(std::size_t position);
+    std::size_t liveFrom(std::size_t position) const;
+    std::string_view viewOf(std::uint32_t record) const {
+        return std::string_view(bytes_).substr(records_[record].offset, records_[record].length);
+    }
+
+    // The slot holding these bytes, or the free slot where they would go.
+    std::size_t probe(std::string_view line, std::size_t hash) const;
+    Slot& slotFor(std::string_view line, std::size_t hash);
+    std::uint32_t store(std::string_view line);
+    void growTable(std::size_t distinct);
+    void place(std::uint32_t record, bool behindFirst);
+    void compact();
+
+    std::string bytes_;
+    std::vector<Record> records_;
+    std::uint32_t first_ = kNone;
+    std::vector<std::uint32_t> added_;    // in arrival order, walked backwards
+    std::vector<std::uint32_t> appended_; // in arrival order
+    std::vector<Slot> table_;             // a power of two long, at most half used
+    std::size_t used_ = 0;                // table slots that hold a record
+    std::size_t size_ = 0;
+    std::size_t dead_ = 0; // removed records whose bytes are still in the buffer
 };
 
 // The longest piece a reader takes from one line; a longer line arrives as

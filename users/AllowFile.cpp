@@ -18,7 +18,7 @@ std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, Text
     std::string part;
     for (const auto& entry : allowed) {
         if (entry.find(kAllowedEntrySeparator) == std::string::npos) {
-            addresses.push_back(entry);
+            addresses.emplace_back(entry);
             continue;
         }
         // An entry whose only '@' ends it is a single field: its user part is

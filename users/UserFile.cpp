@@ -58,9 +58,7 @@ bool removeUser(TextLineList& lines, std::string_view name) {
     const auto found = findUser(lines, name);
     if (found == lines.end())
         return false;
-    // Copied first: remove() compares against the line it is about to destroy.
-    const std::string line = *found;
-    lines.remove(line);
+    lines.remove(*found);
     return true;
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -165,4 +168,39 @@ TEST(TextLineList, RemovingOneOfSeveralEqualEntriesKeepsTheOthersFindable) {
         EXPECT_FALSE(list.contains("dup"));
         EXPECT_TRUE(list.add("dup"));
     }
+}
+
+TEST(TextLineList, MatchesAPlainVectorThroughRepeatsRemovalsAndCompaction) {
+    // Operands are sometimes views of the list's own entries, whose bytes
+    // may move while the list grows or compacts.
+    std::mt19937 random(7);
+    TextLineList list;
+    Lines model;
+    for (int step = 0; step < 4000; ++step) {
+        std::string line = "line" + std::to_string(random() % 40);
+        const auto own = std::next(list.begin(), list.empty() ? 0 : random() % list.size());
+        const std::string_view operand = list.empty() || random() % 4 ? line : *own;
+        const auto held = std::find(model.begin(), model.end(), operand);
+        const std::string copy(operand);
+        switch (random() % 3) {
+        case 0:
+            EXPECT_EQ(list.add(operand), held == model.end());
+            if (held == model.end())
+                model.insert(model.empty() ? model.end() : model.begin() + 1, copy);
+            break;
+        case 1:
+            list.append(operand);
+            model.push_back(copy);
+            break;
+        default:
+            EXPECT_EQ(list.remove(operand), held != model.end());
+            if (held != model.end())
+                model.erase(held);
+        }
+        ASSERT_EQ(list.lines(), model) << "step " << step;
+        ASSERT_EQ(list.contains(copy), std::count(model.begin(), model.end(), copy) > 0);
+    }
+    TextLineList moved = std::move(list);
+    EXPECT_EQ(moved.lines(), model);
+    EXPECT_TRUE(list.empty()); // NOLINT(bugprone-use-after-move): a moved-from list is empty
 }
