@@ -1,18 +1,20 @@
-# The two commands of the README:
+# The commands of the README:
 #   make run   sets up, builds and starts the wizard
 #   make test  sets up, builds from scratch and runs every test, headless
-# Both install what they need through scripts/bootstrap.sh first.
+#   make deb   builds the Debian package into build-deb/
+# Each installs what it needs through scripts/bootstrap.sh first.
 
 JOBS        ?= $(shell nproc)
 BUILD       ?= build
 TEST_BUILD  ?= build-test
 ASAN_BUILD  ?= build-asan
 BENCH_BUILD ?= build-bench
+DEB_BUILD   ?= build-deb
 CTEST_FLAGS ?= --output-on-failure -j$(JOBS)
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: run test bootstrap build check-format format bench clean
+.PHONY: run test bootstrap build check-format format bench deb clean
 
 bootstrap:
 	bash scripts/bootstrap.sh
@@ -46,5 +48,12 @@ bench: bootstrap
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks
 	./$(BENCH_BUILD)/bench/vantor_benchmarks
 
+# Only the program goes into the package, so only the program is built; cpack
+# would otherwise build the tests and benchmarks too before packing.
+deb: bootstrap
+	cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(DEB_BUILD) -j$(JOBS) --target vantor-wizard
+	cd $(DEB_BUILD) && cpack
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(DEB_BUILD)

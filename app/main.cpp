@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantor-wizard"));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vantor.wizard"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/application.png")));
     vantor::installTranslations(app, vantor::userInterfaceLocale());
     vantor::WizardApp wizard;

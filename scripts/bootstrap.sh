@@ -20,6 +20,8 @@ packages=(
   libbenchmark-dev
   clang-format
   fonts-dejavu-core
+  desktop-file-utils
+  appstream
 )
 
 missing=()
