@@ -10,11 +10,15 @@ TEST_BUILD  ?= build-test
 ASAN_BUILD  ?= build-asan
 BENCH_BUILD ?= build-bench
 DEB_BUILD   ?= build-deb
+FUZZ_BUILD  ?= build-fuzz
+# Seconds per fuzz target: a short run in every test, a longer one on request.
+FUZZ_TEST_SECONDS ?= 15
+FUZZ_SECONDS      ?= 60
 CTEST_FLAGS ?= --output-on-failure -j$(JOBS)
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: run test bootstrap build check-format format bench deb clean
+.PHONY: run test bootstrap build check-format format bench deb fuzz fuzz-build clean
 
 bootstrap:
 	bash scripts/bootstrap.sh
@@ -27,15 +31,26 @@ run: build
 	./$(BUILD)/vantor-wizard
 
 # A fresh build with warnings as errors, then a second one under the address
-# and undefined-behaviour sanitizers; every test runs in both.
+# and undefined-behaviour sanitizers; every test runs in both. Last, a short
+# run of every fuzz target.
 test: bootstrap check-format
-	rm -rf $(TEST_BUILD) $(ASAN_BUILD)
+	rm -rf $(TEST_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_WERROR=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest $(CTEST_FLAGS)
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTOR_WERROR=ON -DVANTOR_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest $(CTEST_FLAGS)
+	$(MAKE) fuzz-build
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS)
+
+# The fuzz targets need clang and libFuzzer; only the core is built with them.
+fuzz-build: bootstrap
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DVANTOR_WERROR=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz: fuzz-build
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 check-format: bootstrap
 	clang-format --dry-run --Werror $(SOURCES)
@@ -56,4 +71,4 @@ deb: bootstrap
 	cd $(DEB_BUILD) && cpack
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(DEB_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(DEB_BUILD) $(FUZZ_BUILD)

@@ -19,6 +19,8 @@ packages=(
   libgmock-dev
   libbenchmark-dev
   clang-format
+  clang
+  libclang-rt-14-dev
   fonts-dejavu-core
   desktop-file-utils
   appstream
