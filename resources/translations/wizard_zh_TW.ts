@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>server name:</source>
-        <translation>伺服器名稱:</translation>
+        <translation>伺服器名稱：</translation>
     </message>
     <message>
         <source>server port:</source>
-        <translation>伺服器埠號:</translation>
+        <translation>伺服器連接埠：</translation>
     </message>
     <message>
         <source>Check</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>server IP:</source>
-        <translation>伺服器 IP:</translation>
+        <translation>伺服器 IP：</translation>
     </message>
     <message>
         <source>auto choose</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>root directory:</source>
-        <translation>根目錄:</translation>
+        <translation>根目錄：</translation>
     </message>
     <message>
         <source>...</source>
@@ -72,11 +72,11 @@
     <name>MoreOptionsPage</name>
     <message>
         <source>server configuration wizard - more options</source>
-        <translation>伺服器設定精靈 - 進階選項</translation>
+        <translation>伺服器設定精靈 - 更多選項</translation>
     </message>
     <message>
         <source>security options ( disable if not clicked )</source>
-        <translation>安全選項 ( 未勾選則停用 )</translation>
+        <translation>安全選項（未勾選則停用）</translation>
     </message>
     <message>
         <source>check client IP - before the logging in</source>
@@ -88,15 +88,15 @@
     </message>
     <message>
         <source>check DATA connection IP ( passive mode only )</source>
-        <translation>檢查資料連線 IP ( 僅限被動模式 )</translation>
+        <translation>檢查資料連線 IP（僅限被動模式）</translation>
     </message>
     <message>
         <source>server option ( automatic , if not checked  )</source>
-        <translation>伺服器選項 ( 未勾選則自動 )</translation>
+        <translation>伺服器選項（未勾選則自動）</translation>
     </message>
     <message>
         <source>PASV port ranges</source>
-        <translation>PASV 埠號範圍</translation>
+        <translation>PASV 連接埠範圍</translation>
     </message>
     <message>
         <source>to</source>
@@ -112,11 +112,11 @@
     </message>
     <message>
         <source>advanced server option ( expert only )</source>
-        <translation>進階伺服器選項 ( 僅限專家 )</translation>
+        <translation>進階伺服器選項（僅限專家）</translation>
     </message>
     <message>
         <source>IP rolling for PASV connections ( multi IP server )</source>
-        <translation>PASV 連線輪替 IP ( 多 IP 伺服器 )</translation>
+        <translation>PASV 連線輪替 IP（多 IP 伺服器）</translation>
     </message>
     <message>
         <source>Cancel</source>
