@@ -48,6 +48,9 @@ TEST(WriteFileAtomically, AProcessKilledMidWriteLeavesOnlyTheOldFile) {
 }
 
 TEST(WriteFileAtomically, NoRoomForTheTemporaryFileKeepsTheOldFileWhole) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer runtime itself needs a free file handle for its checks";
+#endif
     TempDir dir;
     const std::string file = dir.file("a.vfs");
     writeFile(file, "kept\r\n");
