@@ -24,6 +24,24 @@ std::size_t entriesIn(const std::string& dir) {
     return count;
 }
 
+// Lowers a resource limit for the rest of a scope; it binds root too.
+class LoweredLimit {
+public:
+    LoweredLimit(int resource, rlim_t value) : resource_(resource) {
+        ::getrlimit(resource_, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = value;
+        ::setrlimit(resource_, &lowered);
+    }
+    ~LoweredLimit() { ::setrlimit(resource_, &saved_); }
+    LoweredLimit(const LoweredLimit&) = delete;
+    LoweredLimit& operator=(const LoweredLimit&) = delete;
+
+private:
+    int resource_;
+    rlimit saved_{};
+};
+
 // A file size limit with its signal left to kill stands in for a process
 // killed in the middle of a write.
 [[noreturn]] void writeUntilKilled(const std::string& file) {
@@ -54,14 +72,11 @@ TEST(WriteFileAtomically, NoRoomForTheTemporaryFileKeepsTheOldFileWhole) {
     TempDir dir;
     const std::string file = dir.file("a.vfs");
     writeFile(file, "kept\r\n");
-    // Without a free file handle no temporary file can be made, even by root.
-    rlimit saved{};
-    ::getrlimit(RLIMIT_NOFILE, &saved);
-    rlimit none = saved;
-    none.rlim_cur = 0;
-    ::setrlimit(RLIMIT_NOFILE, &none);
-    EXPECT_THROW(WriteFileAtomically(file, "lost\r\n"), FileError);
-    ::setrlimit(RLIMIT_NOFILE, &saved);
+    {
+        // Without a free file handle no temporary file can be made, even by root.
+        LoweredLimit noHandles(RLIMIT_NOFILE, 0);
+        EXPECT_THROW(WriteFileAtomically(file, "lost\r\n"), FileError);
+    }
     EXPECT_EQ(readFile(file), "kept\r\n");
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
@@ -91,15 +106,12 @@ TEST(WriteFileAtomically, AWriteCutShortByAFullDiskKeepsTheOldFileWhole) {
     TempDir dir;
     const std::string file = dir.file("a.vfs");
     writeFile(file, "/srv|/|default|default|754|r\r\n");
-    // A file size limit stands in for a full disk, and holds for root too.
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 16;
     auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(WriteFileAtomically(file, std::string(4096, 'x')), FileError);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        // A file size limit stands in for a full disk.
+        LoweredLimit small(RLIMIT_FSIZE, 16);
+        EXPECT_THROW(WriteFileAtomically(file, std::string(4096, 'x')), FileError);
+    }
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(readFile(file), "/srv|/|default|default|754|r\r\n");
     EXPECT_EQ(entriesIn(dir.path()), 1u) << "a temporary file was left behind";
