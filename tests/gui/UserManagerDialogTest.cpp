@@ -1,0 +1,297 @@
+#include "users/UserManagerDialog.h"
+#include "platform/Strings.h"
+#include "users/UpDownBox.h"
+
+#include "ScriptedUi.h"
+#include "TempDir.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+const std::string kAlice = "alice:2:pw:staff:1:0:0:0:0:0:0:0::default";
+const std::string kBob = "bob:0::ops:1:300:0:3:2:1:7:9:night:cht";
+
+class UserManagerDialogTest : public ::testing::Test {
+protected:
+    UserManagerDialogTest() {
+        state.design.userFile = userFile;
+        state.design.allowFile = allowFile;
+    }
+    ModalDialog& open() {
+        dialog = std::make_unique<UserManagerDialog>(state);
+        dialog->initDialog();
+        dialog->show();
+        return *dialog;
+    }
+    QComboBox* combo(const char* name) { return find<QComboBox>(*dialog, name); }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(*dialog, name); }
+    QLineEdit* number(const char* name) { return find<UpDownBox>(*dialog, name)->edit(); }
+    QCheckBox* check(const char* name) { return find<QCheckBox>(*dialog, name); }
+    void click(const char* name) { find<QPushButton>(*dialog, name)->click(); }
+    void menu(const char* name) { find<QAction>(*dialog, name)->trigger(); }
+    void select(const char* box, const char* text) {
+        combo(box)->setCurrentIndex(combo(box)->findText(text));
+    }
+    // The one message shown since the last look, an ERROR, taken off the record.
+    QString error() {
+        if (fake.messages().size() != 1u) {
+            ADD_FAILURE() << fake.messages().size() << " messages";
+            return {};
+        }
+        EXPECT_EQ(fake.messages()[0].caption, "ERROR");
+        const QString text = fake.messages()[0].text;
+        fake.clearMessages();
+        return text;
+    }
+
+    ScriptedUi fake;
+    TempDir dir;
+    std::string userFile = dir.file("site.user");
+    std::string allowFile = dir.file("site.allow");
+    WizardState state;
+    std::unique_ptr<UserManagerDialog> dialog;
+};
+
+} // namespace
+
+TEST_F(UserManagerDialogTest, AnEmptyFileOffersNoAccountAndStoresLevelFourByDefault) {
+    open();
+    EXPECT_EQ(dialog->windowTitle().toStdString(), userFile);
+    EXPECT_EQ(combo("nameCombo")->count() + combo("groupCombo")->count(), 0);
+    EXPECT_EQ(combo("allowIpCombo")->count(), 0);
+    EXPECT_TRUE(check("accountAllowedCheck")->isChecked());
+    EXPECT_EQ(combo("levelCombo")->count(), 4);
+    EXPECT_EQ(combo("levelCombo")->currentIndex(), -1);
+    EXPECT_EQ(combo("languageCombo")->currentText(), "default");
+    EXPECT_EQ(number("ratioBox")->text(), "0");
+    EXPECT_FALSE(find<UpDownBox>(*dialog, "ratioBox")->isEnabled());
+    EXPECT_EQ(combo("allowIpCombo")->toolTip(), loadString(Str::TipAllowedRanges));
+    EXPECT_EQ(find<QLabel>(*dialog, "languageLabel")->text(), "Language:");
+
+    combo("nameCombo")->setEditText("carol");
+    click("addUserButton");
+    EXPECT_EQ(readFile(userFile), "carol:4:::1:0:0:0:0:0:0:0::default\r\n");
+    EXPECT_EQ(combo("nameCombo")->currentText(), "carol");
+    EXPECT_TRUE(fake.messages().empty());
+}
+
+TEST_F(UserManagerDialogTest, AddingAnExistingNameReplacesItAndShowsTheFirstSortedAccount) {
+    writeFile(userFile, kBob + "\r\n" + kAlice + "\r\n");
+    open();
+    EXPECT_EQ(combo("nameCombo")->currentText(), "alice");
+    EXPECT_EQ(edit("passwordEdit")->text(), "pw");
+    EXPECT_EQ(combo("levelCombo")->currentText(), "normal");
+    select("nameCombo", "bob");
+    EXPECT_EQ(combo("groupCombo")->currentText(), "ops");
+    EXPECT_EQ(edit("noteEdit")->text(), "night");
+    EXPECT_EQ(combo("languageCombo")->currentText(), "cht-chinese");
+    EXPECT_TRUE(check("ipCheckOffCheck")->isChecked());
+    EXPECT_EQ(edit("downloadedEdit")->text(), "7");
+    EXPECT_EQ(edit("uploadedEdit")->text(), "9");
+
+    // A disabled account keeps its mark.
+    check("accountAllowedCheck")->setChecked(false);
+    click("addUserButton");
+    EXPECT_EQ(combo("nameCombo")->currentText(), "alice");
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\nbob:0::ops:0:300:0:3:2:1:7:9:night:cht\r\n");
+    select("nameCombo", "bob");
+    EXPECT_FALSE(check("accountAllowedCheck")->isChecked());
+}
+
+TEST_F(UserManagerDialogTest, UpdateStoresUnderTheSelectedNameAndDeleteKeepsTheAddresses) {
+    writeFile(userFile, kAlice + "\r\n" + kBob + "\r\n");
+    writeFile(allowFile, "bob@10.0.0.\r\n");
+    open();
+    select("nameCombo", "bob");
+    combo("nameCombo")->setEditText("zed");
+    edit("noteEdit")->setText("day");
+    click("updateUserButton");
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\nbob:0::ops:1:300:0:3:2:1:7:9:day:cht\r\n");
+
+    combo("nameCombo")->setEditText("bob");
+    click("delUserButton");
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\n");
+    EXPECT_EQ(readFile(allowFile), "bob@10.0.0.\r\n");
+    EXPECT_EQ(combo("nameCombo")->count(), 1);
+}
+
+TEST_F(UserManagerDialogTest, TheLimitBoxesFollowTheirCheckBoxes) {
+    writeFile(userFile, kBob + "\r\n");
+    open();
+    UpDownBox* download = find<UpDownBox>(*dialog, "downloadLimitBox");
+    EXPECT_TRUE(download->isEnabled());
+    EXPECT_EQ(download->text(), "300");
+    check("downloadLimitCheck")->click();
+    EXPECT_FALSE(download->isEnabled());
+    EXPECT_EQ(download->text(), "0");
+    click("updateUserButton");
+    EXPECT_EQ(readFile(userFile), "bob:0::ops:1:0:0:3:2:1:7:9:night:cht\r\n");
+    EXPECT_FALSE(check("downloadLimitCheck")->isChecked());
+    EXPECT_FALSE(download->isEnabled());
+
+    // The arrows keep to their range; a typed value beyond it is kept as it is.
+    check("downloadLimitCheck")->click();
+    download->edit()->setText("4999");
+    download->stepBy(5);
+    EXPECT_EQ(download->text(), "5000");
+    UpDownBox* logins = find<UpDownBox>(*dialog, "maxLoginsBox");
+    logins->edit()->setText("70000");
+    logins->stepBy(1);
+    EXPECT_EQ(logins->text(), "65535");
+    logins->edit()->setText("4294967295");
+    click("updateUserButton");
+    EXPECT_EQ(readFile(userFile), "bob:0::ops:1:5000:0:3:-1:1:7:9:night:cht\r\n");
+    EXPECT_EQ(logins->text(), "4294967295");
+
+    number("ratioBox")->setText("x");
+    click("updateUserButton");
+    EXPECT_EQ(error(), "Please enter a positive whole number.");
+    EXPECT_EQ(readFile(userFile), "bob:0::ops:1:5000:0:3:-1:1:7:9:night:cht\r\n");
+}
+
+TEST_F(UserManagerDialogTest, UnknownLevelsAndLanguagesKeepTheSelectionShownBefore) {
+    writeFile(userFile, kBob + "\r\nodd:4::::0:0:0:0:0:0:0::xx\r\n");
+    open();
+    ASSERT_EQ(combo("nameCombo")->currentText(), "bob");
+    EXPECT_EQ(combo("levelCombo")->currentText(), "root");
+    select("nameCombo", "odd");
+    EXPECT_EQ(combo("levelCombo")->currentText(), "root");
+    EXPECT_EQ(combo("languageCombo")->currentText(), "cht-chinese");
+    EXPECT_EQ(edit("downloadedEdit")->text(), "0");
+}
+
+TEST_F(UserManagerDialogTest, AddressesAreAddedAndDeletedForTheShownAccount) {
+    writeFile(userFile, kAlice + "\r\n" + kBob + "\r\n");
+    writeFile(allowFile, "192.168.\r\nbob@10.0.0.1\r\n");
+    open();
+    EXPECT_EQ(combo("allowIpCombo")->count(), 1);
+    EXPECT_EQ(combo("allowIpCombo")->currentText(), "192.168.");
+    combo("allowIpCombo")->setEditText("10.1.");
+    click("addAddressButton");
+    click("addAddressButton");
+    EXPECT_EQ(combo("allowIpCombo")->count(), 2);
+    EXPECT_EQ(combo("allowIpCombo")->currentText(), "10.1.");
+    EXPECT_EQ(readFile(allowFile), "192.168.\r\nbob@10.0.0.1\r\nalice@10.1.\r\n");
+
+    select("nameCombo", "bob");
+    EXPECT_EQ(combo("allowIpCombo")->count(), 2);
+    // An address for every account, or one typed in part, stays listed.
+    for (const char* address : {"192.168.", "10.0."}) {
+        combo("allowIpCombo")->setEditText(address);
+        click("delAddressButton");
+        EXPECT_EQ(combo("allowIpCombo")->count(), 2);
+    }
+    combo("allowIpCombo")->setEditText("10.0.0.1");
+    click("delAddressButton");
+    EXPECT_EQ(combo("allowIpCombo")->count(), 1);
+    EXPECT_EQ(combo("allowIpCombo")->currentText(), "");
+    EXPECT_EQ(readFile(allowFile), "192.168.\r\nalice@10.1.\r\n");
+    EXPECT_TRUE(fake.messages().empty());
+}
+
+TEST_F(UserManagerDialogTest, RefusedInputsNameTheirRuleAndChangeNoFile) {
+    writeFile(userFile, kAlice + "\r\n");
+    writeFile(allowFile, "alice@10.0.0.\r\n");
+    open();
+    const auto refused = [&](const char* button, QWidget* field, const char* text) {
+        click(button);
+        EXPECT_EQ(error(), text) << button;
+        EXPECT_EQ(dialog->focusWidget(), field) << button;
+        EXPECT_EQ(readFile(userFile), kAlice + "\r\n");
+        EXPECT_EQ(readFile(allowFile), "alice@10.0.0.\r\n");
+    };
+    edit("passwordEdit")->setText("a:b");
+    refused("addUserButton", edit("passwordEdit"),
+            "the character : can not be used in a name , password , group , note or language");
+    edit("passwordEdit")->clear();
+    combo("nameCombo")->setEditText("a@b");
+    refused("addUserButton", combo("nameCombo"),
+            "the user name can not hold the character @ , it separates the user from the IP in "
+            "the *.allow file");
+    combo("allowIpCombo")->setEditText("10.0.0.256");
+    refused("addAddressButton", combo("allowIpCombo"),
+            "the IP must be a full IP such as 140.141.41.1 or a partial one ending in . such as "
+            "140.141.41.");
+    combo("nameCombo")->setCurrentIndex(-1);
+    combo("allowIpCombo")->setEditText("10.0.0.1");
+    refused("addAddressButton", combo("nameCombo"), "username is empty , can not proceed");
+    refused("updateUserButton", combo("nameCombo"), "username is empty , can not proceed");
+}
+
+TEST_F(UserManagerDialogTest, AFileThatCannotBeWrittenIsNamedAndTheDialogStaysOpen) {
+    state.design.userFile = dir.file("missing/site.user");
+    open();
+    combo("nameCombo")->setEditText("carol");
+    click("addUserButton");
+    EXPECT_TRUE(error().contains(dir.file("missing/site.user").c_str()));
+    EXPECT_TRUE(dialog->isVisible());
+    // OK takes the boxes and closes; Enter is OK.
+    QTest::keyClick(edit("noteEdit"), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
+    writeFile(userFile, kAlice + "\r\n");
+    writeFile(allowFile, "alice@10.0.0.\r\n");
+    open();
+    check("ipCheckOffCheck")->setChecked(true);
+    menu("newAction");
+    EXPECT_EQ(dialog->windowTitle(), "");
+    EXPECT_EQ(combo("nameCombo")->count(), 0);
+    EXPECT_EQ(combo("nameCombo")->currentText(), "");
+    EXPECT_FALSE(check("ipCheckOffCheck")->isChecked());
+    EXPECT_TRUE(check("accountAllowedCheck")->isChecked());
+    menu("saveAction");
+    EXPECT_TRUE(error().contains("can not be read or written"));
+
+    // The new files start empty: nothing of the old allowed addresses follows.
+    fake.answerFile(dir.file("new.user"));
+    fake.answerFile(dir.file("new.allow"));
+    menu("saveAsAction");
+    EXPECT_EQ(fake.fileRequests().back().kind, FileRequest::Kind::Save);
+    EXPECT_EQ(fake.fileRequests().back().filter,
+              "allowed IP definition file|*.allow|All files|*.*||");
+    EXPECT_EQ(readFile(dir.file("new.user")), "");
+    EXPECT_EQ(readFile(dir.file("new.allow")), "");
+    EXPECT_EQ(state.design.allowFile, dir.file("new.allow"));
+    EXPECT_EQ(dialog->windowTitle(), "");
+    fake.answerFile(dir.file("third.user"));
+    fake.cancelFile();
+    menu("saveAsAction");
+    EXPECT_EQ(state.design.userFile, dir.file("third.user"));
+    EXPECT_EQ(state.design.allowFile, dir.file("new.allow"));
+
+    // Save writes the list also when it is empty.
+    writeFile(dir.file("third.user"), kAlice + "\r\n");
+    menu("saveAction");
+    EXPECT_EQ(readFile(dir.file("third.user")), "");
+
+    fake.cancelFile();
+    menu("openAction");
+    EXPECT_EQ(state.design.userFile, dir.file("third.user"));
+    fake.answerFile(userFile);
+    fake.cancelFile();
+    menu("openAction");
+    EXPECT_EQ(state.design.userFile, userFile);
+    EXPECT_EQ(combo("nameCombo")->count(), 0);
+    fake.answerFile(userFile);
+    fake.answerFile(allowFile);
+    menu("openAction");
+    EXPECT_EQ(dialog->windowTitle().toStdString(), userFile);
+    EXPECT_EQ(combo("nameCombo")->currentText(), "alice");
+    EXPECT_EQ(combo("allowIpCombo")->currentText(), "10.0.0.");
+    EXPECT_TRUE(fake.messages().empty());
+}
