@@ -4,6 +4,7 @@
 #include "app/FileSystem.h"
 #include "platform/Messages.h"
 #include "ui_WelcomeDialog.h"
+#include "users/UserManagerDialog.h"
 #include "wizard/ServerDesignWizard.h"
 
 namespace vantor {
@@ -38,6 +39,8 @@ void WelcomeDialog::editUsersAndGroups() {
         design.userFile = JoinPath(directory, "default.user");
     if (design.allowFile.empty())
         design.allowFile = JoinPath(directory, "default.allow");
+    UserManagerDialog dialog(state_, this);
+    ui().runModal(dialog);
 }
 
 void WelcomeDialog::editVirtualFileSystem() {

@@ -5,6 +5,7 @@
 #include "platform/Strings.h"
 #include "ui_MoreOptionsPage.h"
 #include "wizard/BasicOptionsPage.h"
+#include "wizard/UsersIntroPage.h"
 
 namespace vantor {
 
@@ -86,10 +87,8 @@ bool MoreOptionsPage::storeControls() {
 }
 
 void MoreOptionsPage::next() {
-    // For now this is the wizard's last page: Next ends the chain with
-    // everything stored.
     if (storeControls())
-        accept();
+        handOverTo<UsersIntroPage>();
 }
 
 void MoreOptionsPage::back() {

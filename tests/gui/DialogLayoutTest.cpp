@@ -1,8 +1,10 @@
 #include "app/AboutDialog.h"
 #include "app/WelcomeDialog.h"
 #include "platform/Translation.h"
+#include "users/UserManagerDialog.h"
 #include "wizard/BasicOptionsPage.h"
 #include "wizard/MoreOptionsPage.h"
+#include "wizard/UsersIntroPage.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"
@@ -52,6 +54,12 @@ const DialogCase kDialogs[] = {
              s, nullptr, [](int index) { return index == 0 ? 0x0a000001u : 0u; });
      }},
     {"MoreOptionsPage", [](WizardState& s) { return std::make_unique<MoreOptionsPage>(s); }},
+    {"UsersIntroPage",
+     [](WizardState& s) {
+         writeFile("site.user", ""); // the page takes a single match without asking
+         return std::make_unique<UsersIntroPage>(s);
+     }},
+    {"UserManagerDialog", [](WizardState& s) { return std::make_unique<UserManagerDialog>(s); }},
     {"AboutDialog", [](WizardState&) { return std::make_unique<AboutDialog>(); }},
 };
 

@@ -31,6 +31,9 @@ const QString kAllowNotice = QStringLiteral(
 class WelcomeDialogTest : public ::testing::Test {
 protected:
     void click(const char* button) { find<QPushButton>(dialog, button)->click(); }
+    void thenUserManager() {
+        fake.onDialog("UserManagerDialog", [](ModalDialog& editor) { editor.reject(); });
+    }
 
     ScriptedUi fake;
     TempDir dir;
@@ -53,6 +56,10 @@ TEST_F(WelcomeDialogTest, ShowsItsTexts) {
 TEST_F(WelcomeDialogTest, SingleUserAndAllowFilesAreTakenWithoutAsking) {
     writeFile(dir.file("site.user"), "");
     writeFile(dir.file("site.allow"), "");
+    fake.onDialog("UserManagerDialog", [&](ModalDialog& editor) {
+        EXPECT_EQ(editor.windowTitle().toStdString(), dir.file("site.user"));
+        editor.reject();
+    });
     click("editUsersButton");
     EXPECT_TRUE(fake.messages().empty());
     EXPECT_TRUE(fake.fileRequests().empty());
@@ -80,6 +87,7 @@ TEST_F(WelcomeDialogTest, TwoUserFilesAskAndACancelKeepsTheFirstMatch) {
 TEST_F(WelcomeDialogTest, NoFilesAskForBothAndConfirmedNamesAreStored) {
     fake.answerFile("/srv/new.user");
     fake.answerFile("/srv/new.allow");
+    thenUserManager();
     click("editUsersButton");
     ASSERT_EQ(fake.messages().size(), 2u);
     EXPECT_EQ(fake.messages()[1].text, kAllowNotice);
@@ -100,6 +108,7 @@ TEST_F(WelcomeDialogTest, CancelAtTheAllowFileKeepsTheChosenUserFile) {
 TEST_F(WelcomeDialogTest, EmptyConfirmedNamesFallBackToTheDefaults) {
     fake.answerFile(QString());
     fake.answerFile(QString());
+    thenUserManager();
     click("editUsersButton");
     EXPECT_EQ(state.design.userFile, dir.file("default.user"));
     EXPECT_EQ(state.design.allowFile, dir.file("default.allow"));
@@ -131,6 +140,7 @@ TEST_F(WelcomeDialogTest, VirtualFileSystemActionEndsAtACancelledUserFile) {
 TEST_F(WelcomeDialogTest, FoldersNamedLikeDefinitionFilesCount) {
     std::filesystem::create_directory(dir.file("odd.user"));
     writeFile(dir.file("site.allow"), "");
+    thenUserManager();
     click("editUsersButton");
     EXPECT_EQ(state.design.userFile, dir.file("odd.user"));
 }
