@@ -2,8 +2,11 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QStringListModel>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace vantor {
 
@@ -40,10 +43,20 @@ template <typename TextAt> int prefixSearch(int count, TextAt textAt, const QStr
     return -1;
 }
 
+// Folding every text once and comparing the folded forms gives the order of
+// compareIgnoringCase at a fraction of its cost on 100,000 names.
 void sortIgnoringCase(QStringList& texts) {
-    std::stable_sort(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
-        return compareIgnoringCase(a, b) < 0;
-    });
+    std::vector<std::pair<QString, qsizetype>> keys;
+    keys.reserve(static_cast<std::size_t>(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        keys.emplace_back(texts[i].toCaseFolded(), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList sorted;
+    sorted.reserve(texts.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(texts[key.second]));
+    texts = std::move(sorted);
 }
 
 } // namespace
@@ -64,8 +77,14 @@ int addSorted(QListWidget* list, const QString& text) {
 
 void fillSorted(QComboBox* box, QStringList texts) {
     sortIgnoringCase(texts);
-    box->clear();
-    box->addItems(texts);
+    // A plain string model takes the whole list in one reset; the combo box's
+    // own model would signal every item on its own.
+    auto* model = qobject_cast<QStringListModel*>(box->model());
+    if (model == nullptr) {
+        model = new QStringListModel(box);
+        box->setModel(model);
+    }
+    model->setStringList(texts);
 }
 
 void fillSorted(QListWidget* list, QStringList texts) {

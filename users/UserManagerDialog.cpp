@@ -174,12 +174,14 @@ void UserManagerDialog::fillUserBoxes() {
 void UserManagerDialog::refreshUserBoxes() {
     LoadUserLineList(state_.design.userFile, state_.userLines);
     fillUserBoxes();
-    showSelectedUser();
+    showSelectedUser(false);
 }
 
-void UserManagerDialog::showSelectedUser() {
+// The list is read again unless the caller has just read it.
+void UserManagerDialog::showSelectedUser(bool reload) {
     const std::string name = selectedName();
-    LoadUserLineList(state_.design.userFile, state_.userLines);
+    if (reload)
+        LoadUserLineList(state_.design.userFile, state_.userLines);
     std::optional<std::string> line;
     for (const auto entry : state_.userLines) {
         if (UserNameOf(entry) == name) {

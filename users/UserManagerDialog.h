@@ -48,7 +48,7 @@ private:
     void resetValues();
     void fillUserBoxes();
     void refreshUserBoxes();
-    void showSelectedUser();
+    void showSelectedUser(bool reload = true);
     void showAddresses(const std::string& name);
     void enableLimitBoxes();
 

@@ -1,0 +1,116 @@
+#include "users/UserManagerDialog.h"
+
+#include "ScriptedUi.h"
+#include "TempDir.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+constexpr int kAccounts = 100000;
+
+// Accounts of 60 to 90 bytes in a thousand groups, each with one address.
+void writeLargeFiles(const std::string& userFile, const std::string& allowFile) {
+    TextLineList users;
+    TextLineList allowed;
+    for (int i = 0; i < kAccounts; ++i) {
+        const std::string name = "user" + std::to_string(i);
+        users.append(name + ":2:secret" + std::to_string(i * 7) + ":group" +
+                     std::to_string(i % 1000) + ":1:300:200:0:4:0:123456:654321:a note:default");
+        allowed.append(name + "@10." + std::to_string(i % 250) + ".");
+    }
+    WriteLineList(users, userFile);
+    WriteLineList(allowed, allowFile);
+}
+
+double seconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The quickest of a few plain reads of the user file: what every step is
+// measured against.
+double oneRead(const std::string& userFile) {
+    double best = 1e9;
+    for (int i = 0; i < 5; ++i) {
+        best = std::min(best, seconds([&] {
+                            TextLineList lines;
+                            ReadLineList(userFile, lines);
+                            benchmark::DoNotOptimize(lines.size());
+                        }));
+    }
+    return best;
+}
+
+struct Scene {
+    ScriptedUi fake;
+    TempDir dir;
+    WizardState state;
+    Scene() {
+        state.design.userFile = dir.file("large.user");
+        state.design.allowFile = dir.file("large.allow");
+        writeLargeFiles(state.design.userFile, state.design.allowFile);
+    }
+    std::unique_ptr<UserManagerDialog> open() {
+        auto dialog = std::make_unique<UserManagerDialog>(state);
+        dialog->initDialog();
+        dialog->show();
+        return dialog;
+    }
+};
+
+// Times one step per iteration and reports it also as a multiple of one read.
+void measure(benchmark::State& state, const std::string& userFile,
+             const std::function<void()>& step) {
+    double total = 0;
+    for (auto _ : state) {
+        const double took = seconds(step);
+        state.SetIterationTime(took);
+        total += took;
+    }
+    state.counters["reads"] = total / static_cast<double>(state.iterations()) / oneRead(userFile);
+}
+
+void BM_OpenUserManager(benchmark::State& state) {
+    Scene scene;
+    measure(state, scene.state.design.userFile, [&] { benchmark::DoNotOptimize(scene.open()); });
+}
+BENCHMARK(BM_OpenUserManager)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_ShowAccount(benchmark::State& state) {
+    Scene scene;
+    const auto dialog = scene.open();
+    auto* names = dialog->findChild<QComboBox*>(QStringLiteral("nameCombo"));
+    int next = 0;
+    measure(state, scene.state.design.userFile,
+            [&] { names->setCurrentIndex(next = (next + 4999) % names->count()); });
+}
+BENCHMARK(BM_ShowAccount)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_AddAccount(benchmark::State& state) {
+    Scene scene;
+    const auto dialog = scene.open();
+    auto* names = dialog->findChild<QComboBox*>(QStringLiteral("nameCombo"));
+    auto* add = dialog->findChild<QPushButton*>(QStringLiteral("addUserButton"));
+    int added = 0;
+    measure(state, scene.state.design.userFile, [&] {
+        names->setEditText(QStringLiteral("newcomer%1").arg(added++));
+        add->click();
+    });
+}
+BENCHMARK(BM_AddAccount)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
