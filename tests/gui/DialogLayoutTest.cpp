@@ -2,6 +2,7 @@
 #include "app/WelcomeDialog.h"
 #include "platform/Translation.h"
 #include "wizard/BasicOptionsPage.h"
+#include "wizard/FinishPage.h"
 #include "wizard/MoreOptionsPage.h"
 
 #include "ScriptedUi.h"
@@ -52,6 +53,7 @@ const DialogCase kDialogs[] = {
              s, nullptr, [](int index) { return index == 0 ? 0x0a000001u : 0u; });
      }},
     {"MoreOptionsPage", [](WizardState& s) { return std::make_unique<MoreOptionsPage>(s); }},
+    {"FinishPage", [](WizardState& s) { return std::make_unique<FinishPage>(s); }},
     {"AboutDialog", [](WizardState&) { return std::make_unique<AboutDialog>(); }},
 };
 
