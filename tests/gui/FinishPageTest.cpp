@@ -215,3 +215,15 @@ TEST_F(FinishPageTest, AWorkingDirectoryWithALineFeedGivesTheErrorAndWritesNothi
     EXPECT_EQ(messages(), (std::vector{error(Str::PathLineBreak), error(Str::FileNameEmpty)}));
     EXPECT_EQ(filesIn(odd), 0u);
 }
+
+// A default name too long for its field is refused, never cut; the names share
+// the folder, so one ERROR says it for all.
+TEST_F(FinishPageTest, ADefaultNameTooLongIsRefusedNotCut) {
+    state.design.serverName = std::string(250, 'n');
+    run([&](ModalDialog& page) {
+        EXPECT_EQ(shown(page, "configFileEdit"), "");
+        click(page, "cancelButton");
+    });
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(state.design.configFile.empty() && state.design.allowFile.empty());
+}
