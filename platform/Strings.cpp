@@ -193,6 +193,9 @@ constexpr Entry kTable[] = {
                                       "please use shorter paths")},
     {Str::PathLineBreak,
      QT_TRANSLATE_NOOP("StringTable", "a file or folder name can not hold a line break")},
+    {Str::FileNameEmpty,
+     QT_TRANSLATE_NOOP("StringTable", "the file name can not be empty , setup can not save a file "
+                                      "without a name")},
 };
 
 } // namespace

@@ -86,6 +86,9 @@ enum class Str : int {
     MountNameTooLong = 172, // %1: the limit
     MountLineTooLong = 173, // %1: the limit
     PathLineBreak = 174,
+
+    // The finish page.
+    FileNameEmpty = 175,
 };
 
 // The text of an entry in the user's language; empty for an unknown number.

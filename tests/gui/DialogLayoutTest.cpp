@@ -3,6 +3,7 @@
 #include "platform/Translation.h"
 #include "users/UserManagerDialog.h"
 #include "wizard/BasicOptionsPage.h"
+#include "wizard/FinishPage.h"
 #include "wizard/MoreOptionsPage.h"
 #include "wizard/UsersIntroPage.h"
 
@@ -60,6 +61,7 @@ const DialogCase kDialogs[] = {
          return std::make_unique<UsersIntroPage>(s);
      }},
     {"UserManagerDialog", [](WizardState& s) { return std::make_unique<UserManagerDialog>(s); }},
+    {"FinishPage", [](WizardState& s) { return std::make_unique<FinishPage>(s); }},
     {"AboutDialog", [](WizardState&) { return std::make_unique<AboutDialog>(); }},
 };
 

@@ -24,7 +24,7 @@ using namespace vantor::test;
 namespace {
 
 constexpr int kFirstString = 101;
-constexpr int kLastString = 174;
+constexpr int kLastString = 175;
 
 QString text(int id) {
     return loadString(static_cast<Str>(id));

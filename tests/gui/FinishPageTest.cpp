@@ -1,0 +1,229 @@
+#include "wizard/FinishPage.h"
+#include "platform/Strings.h"
+
+#include "ScriptedUi.h"
+#include "TempDir.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+QLineEdit* box(const ModalDialog& page, const char* name) {
+    return find<QLineEdit>(page, name);
+}
+std::string shown(const ModalDialog& page, const char* name) {
+    return box(page, name)->text().toStdString();
+}
+void click(const ModalDialog& page, const char* name) {
+    find<QAbstractButton>(page, name)->click();
+}
+
+class FinishPageTest : public ::testing::Test {
+protected:
+    // Opens the page on its own, as Next on the virtual file system page would.
+    void run(ScriptedUi::Script script) {
+        fake.onDialog(QStringLiteral("FinishPage"), std::move(script));
+        FinishPage page(state);
+        ui().runModal(page);
+    }
+    // The texts of the messages shown since the last call.
+    std::vector<QString> messages() {
+        std::vector<QString> texts;
+        for (const RecordedMessage& message : fake.messages())
+            texts.push_back(message.caption + ": " + message.text);
+        fake.clearMessages();
+        return texts;
+    }
+    static QString error(Str text) { return "ERROR: " + loadString(text); }
+    static QString notice(Str text) { return ": " + loadString(text); }
+    std::size_t filesIn(const std::string& folder) const {
+        const std::filesystem::directory_iterator all(folder);
+        return static_cast<std::size_t>(std::distance(begin(all), end(all)));
+    }
+
+    ScriptedUi fake;
+    TempDir dir;
+    CurrentDirGuard inDir{dir.path()};
+    WizardState state;
+};
+
+} // namespace
+
+// Empty names get defaults from the server name and the folder, stored at
+// once; "..." fills only its box, adding the box's extension.
+TEST_F(FinishPageTest, ProposesNamesAndTheFileDialogsOnlyFillTheBoxes) {
+    state.design.userFile = dir.file("default.user");
+    run([&](ModalDialog& page) {
+        EXPECT_TRUE(find<QCheckBox>(page, "startAtLaunchCheck")->isChecked());
+        EXPECT_EQ(shown(page, "configFileEdit"), dir.file("VantorFTPD32.ftpd"));
+        EXPECT_EQ(shown(page, "vfsFileEdit"), dir.file("VantorFTPD32.vfs"));
+        EXPECT_EQ(shown(page, "userFileEdit"), dir.file("default.user"));
+        EXPECT_EQ(shown(page, "allowFileEdit"), dir.file("VantorFTPD32.allow"));
+        fake.answerFile(dir.file("mine"));
+        fake.cancelFile();
+        click(page, "configFileButton");
+        click(page, "vfsFileButton");
+        EXPECT_EQ(shown(page, "configFileEdit"), dir.file("mine.ftpd"));
+        EXPECT_EQ(shown(page, "vfsFileEdit"), dir.file("VantorFTPD32.vfs"));
+        click(page, "cancelButton");
+    });
+    const FileRequest& request = fake.fileRequests().at(1);
+    EXPECT_EQ(request.filter, loadString(Str::VfsFileFilter));
+    EXPECT_EQ(request.defaultExtension, "*.vfs");
+    EXPECT_EQ(state.design.configFile, dir.file("VantorFTPD32.ftpd"));
+    EXPECT_EQ(filesIn(dir.path()), 0u);
+    EXPECT_TRUE(messages().empty());
+}
+
+// Escape is Back; both store the names and the flag as typed, and the next
+// visit shows them rather than defaults.
+TEST_F(FinishPageTest, BackStoresTheNamesAndTheNextVisitShowsThem) {
+    const auto closeVfsPage = [](ModalDialog& vfs) { vfs.done(QDialog::Rejected); };
+    run([&](ModalDialog& page) {
+        box(page, "configFileEdit")->setText("relative.ftpd");
+        box(page, "userFileEdit")->clear();
+        find<QCheckBox>(page, "startAtLaunchCheck")->setChecked(false);
+        fake.onDialog("VfsIntroPage", closeVfsPage);
+        QTest::keyClick(&page, Qt::Key_Escape);
+    });
+    EXPECT_EQ(state.design.configFile, "relative.ftpd");
+    EXPECT_FALSE(state.design.startAtLaunch);
+    run([&](ModalDialog& page) {
+        EXPECT_EQ(shown(page, "configFileEdit"), "relative.ftpd");
+        EXPECT_EQ(shown(page, "userFileEdit"), dir.file("VantorFTPD32.user"));
+        EXPECT_FALSE(find<QCheckBox>(page, "startAtLaunchCheck")->isChecked());
+        fake.onDialog("VfsIntroPage", closeVfsPage);
+        click(page, "backButton");
+    });
+}
+
+// Enter is Finish. A second Finish adds no second startup line and does not
+// replace the startup list.
+TEST_F(FinishPageTest, FinishWritesEveryFileAndTheStartupLineOnce) {
+    state.mountPoints.append("/srv|/|default|default|754|r");
+    state.userLines.append("root:anna:pw");
+    state.allowed.append("10.0.0.");
+    const auto finish = [](ModalDialog& page) {
+        QTest::keyClick(box(page, "vfsFileEdit"), Qt::Key_Return);
+        EXPECT_FALSE(page.isVisible());
+    };
+    run(finish);
+    const std::string startup = dir.file("ftpmarlin.startup");
+    struct stat first {};
+    ::stat(startup.c_str(), &first);
+    run(finish);
+    struct stat second {};
+    ::stat(startup.c_str(), &second);
+    EXPECT_EQ(first.st_ino, second.st_ino) << "the startup list was replaced";
+    EXPECT_TRUE(messages().empty());
+    const std::string config = readFile(dir.file("VantorFTPD32.ftpd"));
+    EXPECT_EQ(config.rfind("[FTPD]\r\nSERVER_NAME=VantorFTPD32\r\n", 0), 0u);
+    EXPECT_NE(config.find("\r\nIPFILE=" + dir.file("VantorFTPD32.allow") + "\r\n"),
+              std::string::npos);
+    EXPECT_EQ(readFile(dir.file("VantorFTPD32.vfs")), "/srv|/|default|default|754|r\r\n");
+    EXPECT_EQ(readFile(dir.file("VantorFTPD32.user")), "root:anna:pw\r\n");
+    EXPECT_EQ(readFile(dir.file("VantorFTPD32.allow")), "10.0.0.\r\n");
+    EXPECT_EQ(readFile(startup), "ftpdstart VantorFTPD32.ftpd\r\n");
+}
+
+// Empty lists are noted, not saved; with the box clear the startup list is not
+// even read (a folder in its place would fail any read).
+TEST_F(FinishPageTest, EmptyListsAreNotedAndAClearBoxLeavesTheStartupListAlone) {
+    state.design.userFile = dir.file("kept.user");
+    writeFile(state.design.userFile, "old:line\r\n");
+    std::filesystem::create_directory(dir.file("ftpmarlin.startup"));
+    run([&](ModalDialog& page) {
+        find<QCheckBox>(page, "startAtLaunchCheck")->setChecked(false);
+        box(page, "allowFileEdit")->clear();
+        click(page, "finishButton");
+    });
+    EXPECT_EQ(messages(), (std::vector{notice(Str::UserFileEmpty), notice(Str::AllowFileEmpty)}));
+    EXPECT_EQ(readFile(dir.file("kept.user")), "old:line\r\n");
+    EXPECT_EQ(readFile(dir.file("VantorFTPD32.vfs")), "");
+    EXPECT_EQ(filesIn(dir.path()), 4u); // *.ftpd, *.vfs, the old *.user, the folder
+}
+
+// A file that cannot be written, the configuration file too, is reported and
+// stops Finish there with the earlier files written and the page open.
+TEST_F(FinishPageTest, AFileThatCannotBeWrittenStopsFinishThere) {
+    state.userLines.append("root:anna:pw");
+    const QString missing = QString::fromStdString(dir.file("missing/x"));
+    run([&](ModalDialog& page) {
+        box(page, "vfsFileEdit")->setText(missing + ".vfs");
+        click(page, "finishButton");
+        EXPECT_TRUE(messages().at(0).contains(missing + ".vfs"));
+        EXPECT_EQ(filesIn(dir.path()), 1u);
+        EXPECT_EQ(state.design.vfsFile, (missing + ".vfs").toStdString());
+        std::filesystem::remove(dir.file("VantorFTPD32.ftpd"));
+        box(page, "configFileEdit")->setText(missing + ".ftpd");
+        click(page, "finishButton");
+        EXPECT_TRUE(messages().at(0).contains(missing + ".ftpd"));
+        EXPECT_TRUE(page.isVisible());
+        click(page, "cancelButton");
+    });
+    EXPECT_EQ(filesIn(dir.path()), 0u);
+}
+
+// Names the record cannot hold, and empty names of files that would be
+// written, are refused before anything is stored or written.
+TEST_F(FinishPageTest, UnusableNamesAreRefusedWithNothingWritten) {
+    state.allowed.append("10.0.0.");
+    run([&](ModalDialog& page) {
+        const std::pair<const char*, QString> refused[] = {
+            {"configFileEdit", QString(256, 'a')},
+            {"vfsFileEdit", QString()},
+            {"allowFileEdit", QString()},
+            {"userFileEdit", QStringLiteral("a\nb.user")}};
+        for (const auto& [name, text] : refused) {
+            const QString kept = box(page, name)->text();
+            box(page, name)->setText(text);
+            click(page, "finishButton");
+            EXPECT_TRUE(messages().at(0).startsWith("ERROR: ")) << name;
+            EXPECT_EQ(page.focusWidget(), box(page, name));
+            box(page, name)->setText(kept);
+        }
+        EXPECT_EQ(filesIn(dir.path()), 0u);
+        // No user lines, no user file: its name may be empty.
+        box(page, "userFileEdit")->clear();
+        click(page, "finishButton");
+    });
+    EXPECT_EQ(messages(), std::vector{notice(Str::UserFileEmpty)});
+}
+
+// A folder whose name holds a line feed gives no default names, and the empty
+// names then keep Finish from writing.
+TEST_F(FinishPageTest, AWorkingDirectoryWithALineFeedGivesTheErrorAndWritesNothing) {
+    const std::string odd = dir.file("a\nb");
+    std::filesystem::create_directory(odd);
+    CurrentDirGuard inOdd{odd};
+    run([&](ModalDialog& page) {
+        click(page, "finishButton");
+        EXPECT_TRUE(page.isVisible());
+        click(page, "cancelButton");
+    });
+    EXPECT_EQ(messages(), (std::vector{error(Str::PathLineBreak), error(Str::FileNameEmpty)}));
+    EXPECT_EQ(filesIn(odd), 0u);
+}
+
+// A default name too long for its field is refused, never cut; the names share
+// the folder, so one ERROR says it for all.
+TEST_F(FinishPageTest, ADefaultNameTooLongIsRefusedNotCut) {
+    state.design.serverName = std::string(250, 'n');
+    run([&](ModalDialog& page) {
+        EXPECT_EQ(shown(page, "configFileEdit"), "");
+        click(page, "cancelButton");
+    });
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(state.design.configFile.empty() && state.design.allowFile.empty());
+}
