@@ -69,8 +69,9 @@ public:
 
     // Drops the first line of the account in list order and, further on,
     // the line that reads exactly like `sameAs`: a second line of the name
-    // may already be the very line about to be stored. False when the
-    // account has no line.
+    // may already be the very line about to be stored. No line of a file is
+    // empty, so an empty `sameAs` stands for none. False when the account has
+    // no line.
     bool dropAccount(std::string_view name, std::string_view sameAs = {}) {
         bool found = false;
         for (std::size_t position = 0; position < pieces_.size(); ++position) {
@@ -91,7 +92,7 @@ public:
     }
 
     // Writes the remaining lines in list order, with `inserted` directly
-    // behind the first of them unless it is empty.
+    // behind the first of them (or alone) unless it is empty.
     void write(std::string_view inserted = {}) const {
         std::string out;
         out.reserve(bytes_.size() + 2 * pieces_.size() + inserted.size() + 2);
