@@ -1,6 +1,7 @@
 #include "app/TextLineList.h"
 
 #include "app/FileSystem.h"
+#include "app/LinePieces.h"
 #include "app/WholeFile.h"
 
 #include <algorithm>
@@ -170,8 +171,15 @@ bool TextLineList::remove(std::string_view line) {
     std::size_t position = liveFrom(0);
     while (viewOf(recordAt(position)) != line)
         position = liveFrom(position + 1);
+    erase(const_iterator(this, position));
+    return true;
+}
+
+void TextLineList::erase(const_iterator entry) {
+    const std::size_t position = entry.position_;
     // The record's bytes stay until compaction, so the count table's view of
     // them, and a line viewing them, remain valid here.
+    const std::string_view line = *entry;
     --table_[probe(line, std::hash<std::string_view>{}(line))].count;
     recordAt(position) = kNone;
     if (position == 0) {
@@ -185,7 +193,6 @@ bool TextLineList::remove(std::string_view line) {
         clear();
     else if (dead_ > 32 && dead_ > size_)
         compact();
-    return true;
 }
 
 void TextLineList::compact() {
@@ -246,26 +253,10 @@ void ReadLineList(const std::string& fileName, TextLineList& list) {
         return;
     const std::string bytes = ReadWholeFile(fileName);
 
-    // Text mode: a byte 0x1A ends the file and CR LF reads as LF. A line is
-    // taken in pieces of at most 511 characters, as a 512-byte line buffer
-    // delivers them; the line feed that would make a last piece of its own is
-    // dropped with it.
     std::string_view text(bytes);
-    text = text.substr(0, text.find('\x1A'));
     list.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1,
                  text.size());
-    while (!text.empty()) {
-        const std::size_t feed = text.find('\n');
-        std::string_view line = text.substr(0, feed);
-        text.remove_prefix(feed == std::string_view::npos ? text.size() : feed + 1);
-        if (feed != std::string_view::npos && !line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        while (!line.empty()) {
-            const std::string_view piece = line.substr(0, kMaxLinePiece);
-            line.remove_prefix(piece.size());
-            list.add(piece);
-        }
-    }
+    ForEachLinePiece(text, [&](std::string_view piece) { list.add(piece); });
 }
 
 namespace {

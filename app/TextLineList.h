@@ -85,6 +85,8 @@ public:
     void append(std::string_view line);
     // Removes the first entry equal to the line; false when there is none.
     bool remove(std::string_view line);
+    // Removes the entry an iterator of this list points at, as remove() would.
+    void erase(const_iterator entry);
     // The insertion rule shared by every reader: an entry already held is not
     // added again, the first entry stays first and each new one goes directly
     // behind it. False when the line was already held.

@@ -1,5 +1,8 @@
 #include "FuzzFile.h"
 #include "app/TextLineList.h"
+#include "app/WholeFile.h"
+#include "users/UserFile.h"
+#include "users/Validation.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,6 +10,51 @@
 #include <vector>
 
 using namespace vantor;
+
+namespace {
+
+// The bytes an account edit must leave: the list read from the file, the
+// account's first line and any copy of the stored line taken out, the stored
+// line added.
+std::string editedThroughList(TextLineList lines, const std::string& name,
+                              const std::string* stored) {
+    for (auto it = lines.begin(); it != lines.end(); ++it)
+        if (UserNameOf(*it) == name) {
+            lines.remove(*it);
+            break;
+        }
+    if (stored != nullptr) {
+        lines.remove(*stored);
+        lines.add(*stored);
+    }
+    std::string bytes;
+    for (std::string_view entry : lines)
+        bytes.append(entry).append("\r\n");
+    return bytes;
+}
+
+// The account edits work on views of the file's bytes, not on a list; they
+// must write what the list-based edit writes. The account is taken from a line
+// of the input, so most runs edit one that is there, repeats and all.
+void checkAccountEdits(const std::string& file, const std::uint8_t* data, std::size_t size,
+                       const TextLineList& list) {
+    if (list.empty())
+        return;
+    const std::vector<std::string> lines = list.lines();
+    const std::string& stored = lines[data[0] % lines.size()];
+    const std::string name = UserNameOf(stored);
+    RemoveUserLine(file, name);
+    if (ReadWholeFile(file) != editedThroughList(list, name, nullptr))
+        std::abort();
+    if (CheckUserLineText(name, stored) != InputRule::Ok)
+        return;
+    fuzz::writeBytes(file, data, size);
+    StoreUserLine(file, name, stored);
+    if (ReadWholeFile(file) != editedThroughList(list, name, &stored))
+        std::abort();
+}
+
+} // namespace
 
 // Reading arbitrary bytes must not fail, and a list written and read again
 // must come back as the insertion rule orders it: the first entry stays first
@@ -29,5 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::reverse(expected.begin() + 1, expected.end());
     if (reread.lines() != expected)
         std::abort();
+    checkAccountEdits(input, data, size, list);
     return 0;
 }

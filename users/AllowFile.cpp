@@ -1,8 +1,9 @@
 #include "users/AllowFile.h"
 
+#include "app/WholeFile.h"
 #include "users/Validation.h"
 
-#include <utility>
+#include <algorithm>
 
 namespace vantor {
 
@@ -30,6 +31,33 @@ std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, Text
     return addresses;
 }
 
+namespace {
+
+// The file's bytes for the list, with `skipped` left out and `appended` added
+// at the end when they are given: the list itself changes only once the file
+// holds the result.
+std::string entriesWith(const TextLineList& allowed, TextLineList::const_iterator skipped,
+                        std::string_view appended) {
+    std::size_t total = appended.empty() ? 0 : appended.size() + 2;
+    for (std::string_view entry : allowed)
+        total += entry.size() + 2;
+    std::string bytes;
+    bytes.reserve(total);
+    for (auto entry = allowed.begin(); entry != allowed.end(); ++entry) {
+        if (entry == skipped)
+            continue;
+        bytes += *entry;
+        bytes += "\r\n";
+    }
+    if (!appended.empty()) {
+        bytes += appended;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace
+
 bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, const std::string& user,
                        const std::string& address) {
     if (address.empty())
@@ -39,10 +67,8 @@ bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, cons
     const std::string entry = AllowedEntry(user, address);
     if (allowed.contains(entry))
         return false;
-    TextLineList changed = allowed;
-    changed.append(entry);
-    WriteLineList(changed, allowFile);
-    allowed = std::move(changed);
+    WriteFileAtomically(allowFile, entriesWith(allowed, allowed.end(), entry));
+    allowed.append(entry);
     return true;
 }
 
@@ -50,10 +76,13 @@ void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
                           const std::string& user, const std::string& address) {
     if (address.empty())
         return;
-    TextLineList changed = allowed;
-    changed.remove(AllowedEntry(user, address));
-    WriteLineList(changed, allowFile);
-    allowed = std::move(changed);
+    const std::string entry = AllowedEntry(user, address);
+    auto found = allowed.end();
+    if (allowed.contains(entry))
+        found = std::find(allowed.begin(), allowed.end(), entry);
+    WriteFileAtomically(allowFile, entriesWith(allowed, found, {}));
+    if (found != allowed.end())
+        allowed.erase(found);
 }
 
 bool SaveAllowedAddressList(const TextLineList& allowed, const std::string& allowFile) {

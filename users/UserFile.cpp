@@ -1,6 +1,9 @@
 #include "users/UserFile.h"
 
+#include "app/FileSystem.h"
+#include "app/LinePieces.h"
 #include "app/TextCase.h"
+#include "app/WholeFile.h"
 #include "users/Validation.h"
 
 #include <cstdint>
@@ -46,21 +49,86 @@ private:
     std::uint64_t nextNode_ = 1;
 };
 
-TextLineList::const_iterator findUser(const TextLineList& lines, std::string_view name) {
-    for (auto it = lines.begin(); it != lines.end(); ++it)
-        if (UserNameOf(*it) == name)
-            return it;
-    return lines.end();
+bool namesUser(std::string_view line, std::string_view name) {
+    // Field 1 begins every line, so only a line that begins with the name
+    // needs the field taken out.
+    return line.starts_with(name) && UserNameOf(line) == name;
 }
 
-// Removes the first line of the account; false when it has none.
-bool removeUser(TextLineList& lines, std::string_view name) {
-    const auto found = findUser(lines, name);
-    if (found == lines.end())
-        return false;
-    lines.remove(*found);
-    return true;
-}
+// A *.user file as the list it reads into, edited without building that list:
+// the file's lines are walked in list order as views into its bytes, and the
+// result is written in one buffer. It yields the same bytes as reading the file
+// into a list, removing the first line of the account and writing the list.
+class UserFileEdit {
+public:
+    explicit UserFileEdit(const std::string& userFile) : userFile_(userFile) {
+        if (SECFileSystem().FileExists(userFile))
+            bytes_ = ReadWholeFile(userFile);
+        pieces_ = DistinctLinePieces(bytes_);
+    }
+
+    // Drops the first line of the account in list order and, further on,
+    // the line that reads exactly like `sameAs`: a second line of the name
+    // may already be the very line about to be stored. No line of a file is
+    // empty, so an empty `sameAs` stands for none. False when the account has
+    // no line.
+    bool dropAccount(std::string_view name, std::string_view sameAs = {}) {
+        bool found = false;
+        for (std::size_t position = 0; position < pieces_.size(); ++position) {
+            const std::size_t piece = pieceAt(position);
+            if (!namesUser(pieces_[piece], name))
+                continue;
+            if (!found) {
+                dropped_[0] = piece;
+                found = true;
+                if (sameAs.empty())
+                    break;
+            } else if (pieces_[piece] == sameAs) {
+                dropped_[1] = piece;
+                break;
+            }
+        }
+        return found;
+    }
+
+    // Writes the remaining lines in list order, with `inserted` directly
+    // behind the first of them (or alone) unless it is empty.
+    void write(std::string_view inserted = {}) const {
+        std::string out;
+        out.reserve(bytes_.size() + 2 * pieces_.size() + inserted.size() + 2);
+        bool first = true;
+        for (std::size_t position = 0; position < pieces_.size(); ++position) {
+            const std::size_t piece = pieceAt(position);
+            if (piece == dropped_[0] || piece == dropped_[1])
+                continue;
+            out += pieces_[piece];
+            out += "\r\n";
+            if (first && !inserted.empty()) {
+                out += inserted;
+                out += "\r\n";
+            }
+            first = false;
+        }
+        if (first && !inserted.empty()) {
+            out += inserted;
+            out += "\r\n";
+        }
+        WriteFileAtomically(userFile_, out, kUserFileMode);
+    }
+
+private:
+    static constexpr std::size_t kNone = SIZE_MAX;
+
+    // The list holds the first piece first and the others last to first.
+    std::size_t pieceAt(std::size_t position) const {
+        return position == 0 ? 0 : pieces_.size() - position;
+    }
+
+    const std::string& userFile_;
+    std::string bytes_;
+    std::vector<std::string_view> pieces_;
+    std::size_t dropped_[2] = {kNone, kNone};
+};
 
 } // namespace
 
@@ -95,14 +163,9 @@ std::vector<std::string> ListGroupNames(const TextLineList& userLines) {
 bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line) {
     if (const InputRule rule = CheckUserLineText(name, line); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    TextLineList lines;
-    ReadLineList(userFile, lines);
-    const bool replaced = removeUser(lines, name);
-    // A second line of the same name may already read exactly like the new
-    // one; it goes too, so the stored line always lands behind the first line.
-    lines.remove(line);
-    lines.add(line);
-    WriteLineList(lines, userFile, kUserFileMode);
+    UserFileEdit edit(userFile);
+    const bool replaced = edit.dropAccount(name, line);
+    edit.write(line);
     return replaced;
 }
 
@@ -113,10 +176,9 @@ bool StoreUserLine(const std::string& userFile, const UserLine& user) {
 }
 
 void RemoveUserLine(const std::string& userFile, const std::string& name) {
-    TextLineList lines;
-    ReadLineList(userFile, lines);
-    removeUser(lines, name);
-    WriteLineList(lines, userFile, kUserFileMode);
+    UserFileEdit edit(userFile);
+    edit.dropAccount(name);
+    edit.write();
 }
 
 bool SaveUserLineList(const TextLineList& userLines, const std::string& userFile) {

@@ -87,3 +87,18 @@ TEST(AllowFile, RefusedOrFailedAddsChangeNeitherListNorFile) {
                  FileError);
     EXPECT_EQ(allowed.lines(), (Lines{"alice@1.1.1.1"}));
 }
+
+TEST(AllowFile, RemovingTheFirstEntryKeepsListAndFileInStep) {
+    TempDir dir;
+    const std::string file = dir.file("f.allow");
+    writeFile(file, "alice@1.1.1.1\nbob@2.2.2.2\nalice@3.3.3.3\n");
+    TextLineList allowed;
+    LoadAllowedAddresses(file, allowed, "alice");
+    EXPECT_THROW(RemoveAllowedAddress(dir.file("no/folder.allow"), allowed, "alice", "1.1.1.1"),
+                 FileError);
+    EXPECT_EQ(allowed.size(), 3u);
+    RemoveAllowedAddress(file, allowed, "alice", "1.1.1.1");
+    AddAllowedAddress(file, allowed, "alice", "1.1.1.1");
+    EXPECT_EQ(allowed.lines(), (Lines{"alice@3.3.3.3", "bob@2.2.2.2", "alice@1.1.1.1"}));
+    EXPECT_EQ(readFile(file), "alice@3.3.3.3\r\nbob@2.2.2.2\r\nalice@1.1.1.1\r\n");
+}

@@ -155,3 +155,56 @@ TEST(UserFile, RefusedAccountsWriteNothing) {
     EXPECT_FALSE(StoreUserLine(file, user));
     EXPECT_EQ(readFile(file), fileOf({"a:2", FormatUserLine(user)}));
 }
+
+namespace {
+
+// What an edit must write: the file read into a list, the account's first line
+// and any copy of the new line taken out, the new line added, the list written.
+std::string editedThroughList(const std::string& file, const std::string& name,
+                              const std::string* stored) {
+    TextLineList lines;
+    ReadLineList(file, lines);
+    for (auto it = lines.begin(); it != lines.end(); ++it)
+        if (UserNameOf(*it) == name) {
+            lines.remove(*it);
+            break;
+        }
+    if (stored != nullptr) {
+        lines.remove(*stored);
+        lines.add(*stored);
+    }
+    std::string bytes;
+    for (std::string_view entry : lines)
+        bytes.append(entry).append("\r\n");
+    return bytes;
+}
+
+} // namespace
+
+TEST(UserFile, EditsWriteWhatTheListWouldOnAwkwardFiles) {
+    TempDir dir;
+    const std::string file = dir.file("odd.user");
+    const std::string longLine = "bob:" + std::string(507, 'p') + "bob:9:tail";
+    const Lines contents{"\r\n\r\n",
+                         "bob:1\r\nbobby:2\nBob:3\n\nbob:4\r\nbob:1\nal:5\rx\nbob:\n:6\nbob:4",
+                         longLine + "\r\nbob:1\nbob:9:tail\n\x1A"
+                                    "bob:7\n",
+                         "al:1\nbob:2\nbob:2:x\nbob:3\n"};
+    for (const std::string& content : contents)
+        for (const std::string name : {"bob", "Bob", "bo", "al", ""}) {
+            SCOPED_TRACE(testing::PrintToString(content) + " " + name);
+            writeFile(file, content);
+            const std::string removed = editedThroughList(file, name, nullptr);
+            RemoveUserLine(file, name);
+            EXPECT_EQ(readFile(file), removed);
+
+            for (const std::string& stored : {name + ":4", name + ":9:tail"}) {
+                if (CheckUserLineText(name, stored) != InputRule::Ok)
+                    continue;
+                writeFile(file, content);
+                const std::string expected = editedThroughList(file, name, &stored);
+                StoreUserLine(file, name, stored);
+                EXPECT_EQ(readFile(file), expected);
+            }
+        }
+}
