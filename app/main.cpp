@@ -1,15 +1,15 @@
 #include "app/WizardApp.h"
+#include "platform/ApplicationIcon.h"
 #include "platform/Translation.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantor-wizard"));
     // Lets the desktop match the window to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.vantor.wizard"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/application.png")));
+    QApplication::setWindowIcon(vantor::applicationIcon());
     vantor::installTranslations(app, vantor::userInterfaceLocale());
     vantor::WizardApp wizard;
     return wizard.run();

@@ -12,14 +12,16 @@ install(FILES ${vantor_desktop_dir}/${VANTOR_APP_ID}.desktop
 install(FILES ${vantor_desktop_dir}/${VANTOR_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The icon theme finds an icon by the application id, so each size is renamed.
-foreach(size_and_file IN ITEMS "16;application-16.png" "32;application-32.png" "64;application.png")
-    list(GET size_and_file 0 size)
-    list(GET size_and_file 1 image)
-    install(FILES ${vantor_image_dir}/${image}
+# The icon theme finds an icon by the application id, so each size is renamed;
+# the drawing itself serves every size the theme has no picture for.
+foreach(size IN ITEMS 16 24 32 48 64 128 256)
+    install(FILES ${vantor_image_dir}/application-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${VANTOR_APP_ID}.png)
 endforeach()
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/artwork/application.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${VANTOR_APP_ID}.svg)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantor-wizard)

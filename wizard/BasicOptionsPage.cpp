@@ -5,6 +5,7 @@
 #include "app/FolderBrowser.h"
 #include "app/TextLineList.h"
 #include "app/Tooltip.h"
+#include "platform/ApplicationIcon.h"
 #include "platform/DataExchange.h"
 #include "platform/ListHelpers.h"
 #include "platform/Messages.h"
@@ -13,22 +14,12 @@
 #include "vfs/VfsValidation.h"
 #include "wizard/MoreOptionsPage.h"
 
-#include <QIcon>
-
 namespace vantor {
 
 namespace {
 
 constexpr std::uint32_t kMinCount = 1;
 constexpr std::uint32_t kMaxCount = 65535;
-
-QIcon applicationIcon() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/images/application-16.png"));
-    icon.addFile(QStringLiteral(":/images/application-32.png"));
-    icon.addFile(QStringLiteral(":/images/application.png"));
-    return icon;
-}
 
 } // namespace
 

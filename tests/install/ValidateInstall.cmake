@@ -12,11 +12,26 @@ if(NOT result EQUAL 0)
 endif()
 
 set(root ${DEST_DIR}/usr)
-foreach(file bin/vantor-wizard share/icons/hicolor/16x16/apps/${APP_ID}.png
-             share/icons/hicolor/32x32/apps/${APP_ID}.png
-             share/icons/hicolor/64x64/apps/${APP_ID}.png)
+foreach(file bin/vantor-wizard share/icons/hicolor/scalable/apps/${APP_ID}.svg)
     if(NOT EXISTS ${root}/${file})
         message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+
+# The theme picks an icon by the folder it sits in, so each picture must be
+# exactly its folder's size; a PNG keeps its width and height at bytes 16-23.
+foreach(size 16 24 32 48 64 128 256)
+    set(icon share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+    if(NOT EXISTS ${root}/${icon})
+        message(FATAL_ERROR "not installed: ${icon}")
+    endif()
+    file(READ ${root}/${icon} header OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING ${header} 0 8 width)
+    string(SUBSTRING ${header} 8 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT width EQUAL size OR NOT height EQUAL size)
+        message(FATAL_ERROR "${icon} is ${width}x${height}, not ${size}x${size}")
     endif()
 endforeach()
 
