@@ -4,6 +4,7 @@
 #include "app/FileSystem.h"
 #include "platform/Messages.h"
 #include "ui_WelcomeDialog.h"
+#include "vfs/VfsEditorDialog.h"
 #include "wizard/ServerDesignWizard.h"
 
 namespace vantor {
@@ -51,6 +52,9 @@ void WelcomeDialog::editVirtualFileSystem() {
         return;
     if (design.userFile.empty())
         design.userFile = JoinPath(directory, "default.user");
+    VfsEditorDialog editor(state_, this);
+    editor.enterFileMode();
+    ui().runModal(editor);
 }
 
 } // namespace vantor

@@ -1,6 +1,7 @@
 #include "app/AboutDialog.h"
 #include "app/WelcomeDialog.h"
 #include "platform/Translation.h"
+#include "vfs/VfsEditorDialog.h"
 #include "wizard/BasicOptionsPage.h"
 #include "wizard/MoreOptionsPage.h"
 
@@ -53,6 +54,7 @@ const DialogCase kDialogs[] = {
      }},
     {"MoreOptionsPage", [](WizardState& s) { return std::make_unique<MoreOptionsPage>(s); }},
     {"AboutDialog", [](WizardState&) { return std::make_unique<AboutDialog>(); }},
+    {"VfsEditorDialog", [](WizardState& s) { return std::make_unique<VfsEditorDialog>(s); }},
 };
 
 bool isInput(const QWidget* widget) {
