@@ -100,4 +100,35 @@
         <translation>另存新檔..(&amp;A)</translation>
     </message>
 </context>
+<context>
+    <name>VfsIntroPage</name>
+    <message>
+        <source>server configuration wizard - virtual file system</source>
+        <translation>伺服器設定精靈 - 虛擬檔案系統</translation>
+    </message>
+    <message>
+        <source>     VANTOR FTP SERVER has built in virtual file system that can mount multiple disk drives or directories in different drives into a single view of virtual file system , which can make your FTP server more organized and more secured .</source>
+        <translation>　　VANTOR FTP SERVER 內建虛擬檔案系統，可將多個磁碟機或不同磁碟機中的目錄掛載到單一的虛擬檔案系統檢視中，讓您的 FTP 伺服器更有條理、更安全。</translation>
+    </message>
+    <message>
+        <source>      Now you have set the root directory of your virtual file system with default permissions , if you wish to configure it or add more mount points please click the following button</source>
+        <translation>　　您已經以預設權限設定了虛擬檔案系統的根目錄，如果您想要設定它或新增更多掛載點，請按下列按鈕</translation>
+    </message>
+    <message>
+        <source>setup my virtual file system</source>
+        <translation>設定我的虛擬檔案系統</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+</context>
 </TS>

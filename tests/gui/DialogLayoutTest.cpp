@@ -4,6 +4,7 @@
 #include "vfs/VfsEditorDialog.h"
 #include "wizard/BasicOptionsPage.h"
 #include "wizard/MoreOptionsPage.h"
+#include "wizard/VfsIntroPage.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"
@@ -55,6 +56,7 @@ const DialogCase kDialogs[] = {
     {"MoreOptionsPage", [](WizardState& s) { return std::make_unique<MoreOptionsPage>(s); }},
     {"AboutDialog", [](WizardState&) { return std::make_unique<AboutDialog>(); }},
     {"VfsEditorDialog", [](WizardState& s) { return std::make_unique<VfsEditorDialog>(s); }},
+    {"VfsIntroPage", [](WizardState& s) { return std::make_unique<VfsIntroPage>(s); }},
 };
 
 bool isInput(const QWidget* widget) {
