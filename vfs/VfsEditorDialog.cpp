@@ -74,6 +74,7 @@ VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
     form_->setupUi(this);
     form_->mainLayout->setMenuBar(form_->menuBar);
     form_->entryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    form_->entryList->setLayoutMode(QListView::Batched);
 
     const auto action = [this](void (VfsEditorDialog::*run)()) {
         return [this, run] { runFileAction(this, [this, run] { (this->*run)(); }); };
