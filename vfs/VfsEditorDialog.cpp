@@ -262,7 +262,14 @@ std::optional<std::string> VfsEditorDialog::buildEntry(int skipRow) {
 
 void VfsEditorDialog::add() {
     if (const auto line = buildEntry(-1))
-        addSorted(form_->entryList, toQt(*line));
+        insertEntry(*line);
+}
+
+void VfsEditorDialog::insertEntry(const std::string& line) {
+    // Rows shifting under the selected entry must not show it again over the
+    // values just typed.
+    const QSignalBlocker quiet(form_->entryList);
+    addSorted(form_->entryList, toQt(line));
 }
 
 void VfsEditorDialog::remove() {
@@ -299,7 +306,7 @@ void VfsEditorDialog::update() {
     if (!line)
         return;
     removeRow(row);
-    addSorted(form_->entryList, toQt(*line));
+    insertEntry(*line);
 }
 
 void VfsEditorDialog::browse() {

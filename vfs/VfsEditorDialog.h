@@ -48,6 +48,7 @@ private:
     int selectedRow() const;
     void selectRow(int row);
     void removeRow(int row);
+    void insertEntry(const std::string& line);
 
     // The line Add or Update would store, or nothing after a refusal; `skipRow`
     // is left out of the search for an equal virtual path.

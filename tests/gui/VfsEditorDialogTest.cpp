@@ -183,6 +183,12 @@ TEST_F(VfsEditorDialogTest, AddChecksInOrderAndPutsInDefaultNames) {
         EXPECT_EQ(edit(editor, "physicalPathEdit")->text(), QString::fromStdString(pub));
         EXPECT_EQ(find<QComboBox>(editor, "ownerCombo")->currentText(), "default");
 
+        // An entry added above the selected one leaves the typed values.
+        fill(editor, "/etc", "/a");
+        click(editor, "addButton");
+        EXPECT_EQ(entries(editor).size(), 2);
+        EXPECT_EQ(edit(editor, "virtualPathEdit")->text(), "/a");
+
         // A cancelled browser empties the field it would have filled.
         fake.answerFolder(QString::fromStdString(dir.path()));
         fake.cancelFolder();
@@ -192,7 +198,8 @@ TEST_F(VfsEditorDialogTest, AddChecksInOrderAndPutsInDefaultNames) {
         EXPECT_EQ(edit(editor, "physicalPathEdit")->text(), "");
         click(editor, "okButton");
     });
-    EXPECT_EQ(readFile(dir.file("missing.vfs")), pub + "|/pub|default|default|004|n\r\n");
+    EXPECT_EQ(readFile(dir.file("missing.vfs")),
+              "/etc|/a|default|default|004|n\r\n" + pub + "|/pub|default|default|004|n\r\n");
 }
 
 TEST_F(VfsEditorDialogTest, RootRulesUpdateAndDelete) {
