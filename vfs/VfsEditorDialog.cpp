@@ -74,6 +74,8 @@ VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
     form_->setupUi(this);
     form_->mainLayout->setMenuBar(form_->menuBar);
     form_->entryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Laid out all at once, 10,000 entries would hold up the opening; in
+    // batches the dialog answers at once and every entry keeps its full width.
     form_->entryList->setLayoutMode(QListView::Batched);
 
     const auto action = [this](void (VfsEditorDialog::*run)()) {
@@ -84,11 +86,11 @@ VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
     connect(form_->addButton, &QPushButton::clicked, this, action(&VfsEditorDialog::add));
     connect(form_->deleteButton, &QPushButton::clicked, this, action(&VfsEditorDialog::remove));
     connect(form_->updateButton, &QPushButton::clicked, this, action(&VfsEditorDialog::update));
-    connect(form_->browseButton, &QPushButton::clicked, this, &VfsEditorDialog::browse);
+    connect(form_->browseButton, &QPushButton::clicked, this, action(&VfsEditorDialog::browse));
     connect(form_->okButton, &QPushButton::clicked, this, &VfsEditorDialog::accept);
     connect(form_->cancelButton, &QPushButton::clicked, this, &VfsEditorDialog::reject);
     connect(form_->openAction, &QAction::triggered, this, action(&VfsEditorDialog::openFile));
-    connect(form_->newAction, &QAction::triggered, this, &VfsEditorDialog::newFile);
+    connect(form_->newAction, &QAction::triggered, this, action(&VfsEditorDialog::newFile));
     connect(form_->saveAction, &QAction::triggered, this, action(&VfsEditorDialog::save));
     connect(form_->saveAsAction, &QAction::triggered, this, action(&VfsEditorDialog::saveAs));
 }
