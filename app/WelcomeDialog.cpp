@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "ui_WelcomeDialog.h"
 #include "users/UserManagerDialog.h"
+#include "vfs/VfsEditorDialog.h"
 #include "wizard/ServerDesignWizard.h"
 
 namespace vantor {
@@ -54,6 +55,9 @@ void WelcomeDialog::editVirtualFileSystem() {
         return;
     if (design.userFile.empty())
         design.userFile = JoinPath(directory, "default.user");
+    VfsEditorDialog editor(state_, this);
+    editor.enterFileMode();
+    ui().runModal(editor);
 }
 
 } // namespace vantor

@@ -2,10 +2,12 @@
 #include "app/WelcomeDialog.h"
 #include "platform/Translation.h"
 #include "users/UserManagerDialog.h"
+#include "vfs/VfsEditorDialog.h"
 #include "wizard/BasicOptionsPage.h"
 #include "wizard/FinishPage.h"
 #include "wizard/MoreOptionsPage.h"
 #include "wizard/UsersIntroPage.h"
+#include "wizard/VfsIntroPage.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"
@@ -63,6 +65,8 @@ const DialogCase kDialogs[] = {
     {"UserManagerDialog", [](WizardState& s) { return std::make_unique<UserManagerDialog>(s); }},
     {"FinishPage", [](WizardState& s) { return std::make_unique<FinishPage>(s); }},
     {"AboutDialog", [](WizardState&) { return std::make_unique<AboutDialog>(); }},
+    {"VfsEditorDialog", [](WizardState& s) { return std::make_unique<VfsEditorDialog>(s); }},
+    {"VfsIntroPage", [](WizardState& s) { return std::make_unique<VfsIntroPage>(s); }},
 };
 
 bool isInput(const QWidget* widget) {

@@ -1,6 +1,7 @@
 #include "app/WelcomeDialog.h"
 #include "app/WizardApp.h"
 #include "platform/Translation.h"
+#include "vfs/VfsEditorDialog.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"
@@ -118,6 +119,11 @@ TEST_F(WelcomeDialogTest, VirtualFileSystemActionAsksWithoutNoticeAndLeavesAllow
     writeFile(dir.file("site.user"), "");
     state.design.allowFile = "/kept.allow";
     fake.answerFile("/srv/site.vfs");
+    fake.onDialog("VfsEditorDialog", [&](ModalDialog& editor) {
+        EXPECT_TRUE(static_cast<VfsEditorDialog&>(editor).inFileMode());
+        EXPECT_EQ(editor.windowTitle(), QString::fromStdString(dir.file("site.user")));
+        find<QPushButton>(editor, "cancelButton")->click();
+    });
     click("editVfsButton");
     EXPECT_TRUE(fake.messages().empty());
     ASSERT_EQ(fake.fileRequests().size(), 1u);
