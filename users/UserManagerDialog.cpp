@@ -385,14 +385,17 @@ void UserManagerDialog::limitClicked(QCheckBox* check, UpDownBox* box) {
 
 // A cancel at the second question leaves the new user file name in place,
 // while the dialog still shows the accounts of the old one.
+// Both names are taken only once both are answered: the accounts shown stay
+// those of the previous file, and a Save under the new name would overwrite
+// its accounts with them.
 void UserManagerDialog::openFiles() {
     const auto userFile = AskForDefinitionFile(this, kUserFileKind);
     if (!userFile)
         return;
-    state_.design.userFile = *userFile;
     const auto allowFile = AskForDefinitionFile(this, kAllowFileKind);
     if (!allowFile)
         return;
+    state_.design.userFile = *userFile;
     state_.design.allowFile = *allowFile;
     runFileAction(this, [this] { start(); });
 }

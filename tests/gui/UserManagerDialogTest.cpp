@@ -282,11 +282,14 @@ TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
     fake.cancelFile();
     menu("openAction");
     EXPECT_EQ(state.design.userFile, dir.file("third.user"));
+    // A cancel at the second question keeps the first file: saving the
+    // accounts shown must not overwrite the file chosen at the first.
     fake.answerFile(userFile);
     fake.cancelFile();
     menu("openAction");
-    EXPECT_EQ(state.design.userFile, userFile);
-    EXPECT_EQ(combo("nameCombo")->count(), 0);
+    EXPECT_EQ(state.design.userFile, dir.file("third.user"));
+    menu("saveAction");
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\n");
     fake.answerFile(userFile);
     fake.answerFile(allowFile);
     menu("openAction");
