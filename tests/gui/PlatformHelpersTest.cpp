@@ -1,5 +1,6 @@
 #include "platform/DataExchange.h"
 #include "platform/ListHelpers.h"
+#include "platform/QtText.h"
 #include "platform/QtUi.h"
 #include "platform/RuleTexts.h"
 #include "platform/Strings.h"
@@ -201,4 +202,20 @@ TEST(RuleTexts, EveryRuleIsToldWithItsLimit) {
     }
     EXPECT_EQ(inputRuleText(InputRule::NameTooLong), "the user name is longer than 63 characters");
     EXPECT_TRUE(mountPointRuleText(MountPointRule::NameTooLong).contains("31"));
+}
+
+// Bytes from a single-byte code page reach the file again unchanged, while
+// UTF-8 text shows as the characters it encodes.
+TEST(QtText, EveryByteSequenceSurvivesTheRoundTrip) {
+    EXPECT_EQ(toQt("caf\xC3\xA9"), QString::fromUtf8("caf\u00e9"));
+    EXPECT_EQ(toQt("\xF0\x9F\x93\x81").size(), 2);
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte += static_cast<char>(b);
+    const std::string awkward[] = {
+        everyByte,          "jos\xE9:1:pw",        "\xC3", "\xE2\x82", "\xC0\xAF", "\xED\xA0\x80",
+        "\xF4\x90\x80\x80", "\xC3\xA9\xE9\xC3\xA9"};
+    for (const std::string& bytes : awkward)
+        EXPECT_EQ(toBytes(toQt(bytes)), bytes);
+    EXPECT_EQ(toBytes(QString(QChar(0xD800))), "\xEF\xBF\xBD");
 }
