@@ -76,11 +76,15 @@ std::size_t TextLineList::liveFrom(std::size_t position) const {
     return position;
 }
 
-std::size_t TextLineList::probe(std::string_view line, std::size_t hash) const {
+std::uint32_t TextLineList::tagOf(std::string_view line) {
+    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(line));
+}
+
+std::size_t TextLineList::probe(std::string_view line, std::uint32_t tag) const {
     const std::size_t mask = table_.size() - 1;
-    std::size_t index = hash & mask;
+    std::size_t index = tag & mask;
     while (table_[index].record != kNone &&
-           (table_[index].hash != hash || viewOf(table_[index].record) != line))
+           (table_[index].tag != tag || viewOf(table_[index].record) != line))
         index = (index + 1) & mask;
     return index;
 }
@@ -91,32 +95,39 @@ void TextLineList::growTable(std::size_t distinct) {
         wanted *= 2;
     if (table_.size() >= wanted)
         return;
-    std::vector<Slot> old = std::exchange(table_, std::vector<Slot>(wanted, Slot{0, kNone, 0}));
+    std::vector<Slot> old = std::exchange(table_, std::vector<Slot>(wanted, Slot{0, kNone}));
     used_ = 0;
+    const std::size_t mask = wanted - 1;
     for (const Slot& slot : old) {
         // Bytes no entry holds any more need no lookup.
-        if (slot.record == kNone || slot.count == 0)
+        if (slot.record == kNone || records_[slot.record].count == 0)
             continue;
-        table_[probe(viewOf(slot.record), slot.hash)] = slot;
+        // The slots hold distinct lines, so the tag alone finds each a place.
+        std::size_t index = slot.tag & mask;
+        while (table_[index].record != kNone)
+            index = (index + 1) & mask;
+        table_[index] = slot;
         ++used_;
     }
 }
 
-TextLineList::Slot& TextLineList::slotFor(std::string_view line, std::size_t hash) {
+TextLineList::Slot& TextLineList::slotFor(std::string_view line, std::uint32_t tag) {
     growTable(used_ + 1);
-    return table_[probe(line, hash)];
+    return table_[probe(line, tag)];
 }
 
 bool TextLineList::contains(std::string_view line) const {
     if (table_.empty())
         return false;
-    const Slot& slot = table_[probe(line, std::hash<std::string_view>{}(line))];
-    return slot.record != kNone && slot.count > 0;
+    const Slot& slot = table_[probe(line, tagOf(line))];
+    return slot.record != kNone && records_[slot.record].count > 0;
 }
 
 std::uint32_t TextLineList::store(std::string_view line) {
     if (records_.size() >= kNone)
         throw std::length_error("too many lines");
+    if (line.size() > UINT32_MAX)
+        throw std::length_error("line too long");
     const std::size_t offset = bytes_.size();
     const char* data = bytes_.data();
     if (std::less_equal<const char*>{}(data, line.data()) &&
@@ -124,7 +135,7 @@ std::uint32_t TextLineList::store(std::string_view line) {
         bytes_.append(std::string(line)); // the buffer may move while it grows
     else
         bytes_.append(line);
-    records_.push_back({offset, line.size()});
+    records_.push_back({offset, static_cast<std::uint32_t>(line.size()), 0});
     return static_cast<std::uint32_t>(records_.size() - 1);
 }
 
@@ -139,28 +150,29 @@ void TextLineList::place(std::uint32_t record, bool behindFirst) {
 }
 
 void TextLineList::append(std::string_view line) {
-    const std::size_t hash = std::hash<std::string_view>{}(line);
+    const std::uint32_t tag = tagOf(line);
     const std::uint32_t record = store(line);
-    Slot& slot = slotFor(viewOf(record), hash);
+    Slot& slot = slotFor(viewOf(record), tag);
     if (slot.record == kNone) {
-        slot = {hash, record, 1};
+        slot = {tag, record};
+        records_[record].count = 1;
         ++used_;
     } else {
-        ++slot.count;
+        ++records_[slot.record].count;
     }
     place(record, false);
 }
 
 bool TextLineList::add(std::string_view line) {
     // One lookup per line: the slot found for the repeat check is the one filled.
-    const std::size_t hash = std::hash<std::string_view>{}(line);
-    Slot& slot = slotFor(line, hash);
-    if (slot.record != kNone && slot.count > 0)
+    const std::uint32_t tag = tagOf(line);
+    Slot& slot = slotFor(line, tag);
+    if (slot.record != kNone && records_[slot.record].count > 0)
         return false;
-    const bool fresh = slot.record == kNone;
-    slot = {hash, store(line), 1};
-    if (fresh)
+    if (slot.record == kNone)
         ++used_;
+    slot = {tag, store(line)};
+    records_[slot.record].count = 1;
     place(slot.record, true);
     return true;
 }
@@ -180,7 +192,7 @@ void TextLineList::erase(const_iterator entry) {
     // The record's bytes stay until compaction, so the count table's view of
     // them, and a line viewing them, remain valid here.
     const std::string_view line = *entry;
-    --table_[probe(line, std::hash<std::string_view>{}(line))].count;
+    --records_[table_[probe(line, tagOf(line))].record].count;
     recordAt(position) = kNone;
     if (position == 0) {
         const std::size_t next = liveFrom(1);
@@ -200,7 +212,7 @@ void TextLineList::compact() {
     std::vector<Record> records;
     records.reserve(size_);
     for (auto line : *this)
-        records.push_back({0, line.size()});
+        records.push_back({0, static_cast<std::uint32_t>(line.size()), 0});
     std::size_t total = 0;
     for (Record& record : records) {
         record.offset = total;
@@ -223,12 +235,14 @@ void TextLineList::compact() {
     growTable(size_);
     for (std::uint32_t record = 0; record < records_.size(); ++record) {
         const std::string_view line = viewOf(record);
-        Slot& slot = slotFor(line, std::hash<std::string_view>{}(line));
+        const std::uint32_t tag = tagOf(line);
+        Slot& slot = slotFor(line, tag);
         if (slot.record == kNone) {
-            slot = {std::hash<std::string_view>{}(line), record, 1};
+            slot = {tag, record};
+            records_[record].count = 1;
             ++used_;
         } else {
-            ++slot.count;
+            ++records_[slot.record].count;
         }
     }
 }
@@ -248,15 +262,78 @@ std::vector<std::string> TextLineList::lines() const {
     return lines;
 }
 
-void ReadLineList(const std::string& fileName, TextLineList& list) {
-    if (!SECFileSystem().FileExists(fileName))
+void TextLineList::addLinePieces(std::string fileBytes) {
+    if (records_.empty()) {
+        adoptLinePieces(std::move(fileBytes));
         return;
-    const std::string bytes = ReadWholeFile(fileName);
+    }
+    const std::string_view text(fileBytes);
+    reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, text.size());
+    ForEachLinePiece(text, [&](std::string_view piece) { add(piece); });
+}
 
-    std::string_view text(bytes);
-    list.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1,
-                 text.size());
-    ForEachLinePiece(text, [&](std::string_view piece) { list.add(piece); });
+void TextLineList::adoptLinePieces(std::string fileBytes) {
+    try {
+        splitAdopted(std::move(fileBytes));
+    } catch (...) {
+        // Half-read pieces must not stay behind as a list.
+        clear();
+        throw;
+    }
+}
+
+void TextLineList::splitAdopted(std::string fileBytes) {
+    bytes_ = std::move(fileBytes);
+    const std::string_view text(bytes_);
+    // Every piece gets a record first, so the table is sized once from their
+    // number and the second pass can look a few pieces ahead.
+    records_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    ForEachLinePiece(text, [&](std::string_view piece) {
+        if (records_.size() >= kNone)
+            throw std::length_error("too many lines");
+        records_.push_back({static_cast<std::size_t>(piece.data() - text.data()),
+                            static_cast<std::uint32_t>(piece.size()), 0});
+    });
+    const std::size_t pieces = records_.size();
+    growTable(pieces);
+    added_.reserve(pieces);
+
+    // Each lookup is likely a cache miss in a table this size, so the slot of a
+    // piece a few places on is fetched while the current one is decided.
+    constexpr std::size_t kAhead = 8;
+    std::array<std::uint32_t, kAhead> tags{};
+    const std::size_t mask = table_.size() - 1;
+    const auto fetch = [&](std::size_t piece) {
+        const std::uint32_t tag = tagOf(viewOf(static_cast<std::uint32_t>(piece)));
+        tags[piece % kAhead] = tag;
+        __builtin_prefetch(&table_[tag & mask]);
+    };
+    for (std::size_t piece = 0; piece < std::min(kAhead, pieces); ++piece)
+        fetch(piece);
+    // Repeats are dropped by moving each new piece's record down to the next
+    // free number, which never overtakes the pieces still to be read.
+    std::uint32_t kept = 0;
+    for (std::size_t piece = 0; piece < pieces; ++piece) {
+        const std::uint32_t tag = tags[piece % kAhead];
+        const Record record = records_[piece];
+        if (piece + kAhead < pieces)
+            fetch(piece + kAhead);
+        Slot& slot =
+            table_[probe(std::string_view(bytes_).substr(record.offset, record.length), tag)];
+        if (slot.record != kNone)
+            continue;
+        records_[kept] = {record.offset, record.length, 1};
+        slot = {tag, kept};
+        ++used_;
+        place(kept, true);
+        ++kept;
+    }
+    records_.resize(kept);
+}
+
+void ReadLineList(const std::string& fileName, TextLineList& list) {
+    if (SECFileSystem().FileExists(fileName))
+        list.addLinePieces(ReadWholeFile(fileName));
 }
 
 namespace {

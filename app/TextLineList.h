@@ -34,12 +34,14 @@ private:
 //
 // A file may hold 100,000 lines, so no line gets a node or an allocation of its
 // own: all bytes sit in one growing buffer, each line is an (offset, length)
-// record in arrival order, and an open-addressing count table answers
-// contains() and the repeat check. The list order (first line, then the added
-// lines newest first, then the appended ones) is walked straight from two index
-// arrays. Removal leaves the record's bytes in place, which keeps the count
-// table's views valid, and the buffer is compacted once dead records outnumber
-// the live ones. Iterators and views are valid until the list next changes.
+// record in arrival order, and an open-addressing table of 8-byte slots (a
+// record number and 32 bits of the line's hash, so most mismatches cost no
+// byte comparison) answers contains() and the repeat check. The list order
+// (first line, then the added lines newest first, then the appended ones) is
+// walked straight from two index arrays. Removal leaves the record's bytes in
+// place, which keeps the table's views valid, and the buffer is compacted once
+// dead records outnumber the live ones. Iterators and views are valid until the
+// list next changes.
 class TextLineList {
 public:
     class const_iterator {
@@ -94,6 +96,10 @@ public:
     std::vector<std::string> lines() const;
     // Room for this many more distinct lines (and bytes) without growing.
     void reserve(std::size_t lines, std::size_t bytes = 0);
+    // Adds every piece a reader takes from a file's bytes (see LinePieces.h) by
+    // the insertion rule. An empty list keeps the bytes themselves and refers
+    // to the pieces where they lie, so the content is not copied a second time.
+    void addLinePieces(std::string fileBytes);
 
     const_iterator begin() const { return {this, liveFrom(0)}; }
     const_iterator end() const { return {this, positions()}; }
@@ -102,12 +108,14 @@ private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
     struct Record {
         std::size_t offset;
-        std::size_t length;
+        std::uint32_t length;
+        // Entries holding these bytes, kept on the record the table refers to;
+        // 0 there: the bytes are known but no entry holds them.
+        std::uint32_t count;
     };
     struct Slot {
-        std::size_t hash;
+        std::uint32_t tag;    // the low 32 bits of the line's hash
         std::uint32_t record; // kNone: the slot is free
-        std::uint32_t count;  // 0: the bytes are known but no entry holds them
     };
 
     // Position 0 is the first entry, then added_ from its back, then appended_.
@@ -120,9 +128,12 @@ private:
         return std::string_view(bytes_).substr(records_[record].offset, records_[record].length);
     }
 
+    static std::uint32_t tagOf(std::string_view line);
     // The slot holding these bytes, or the free slot where they would go.
-    std::size_t probe(std::string_view line, std::size_t hash) const;
-    Slot& slotFor(std::string_view line, std::size_t hash);
+    std::size_t probe(std::string_view line, std::uint32_t tag) const;
+    Slot& slotFor(std::string_view line, std::uint32_t tag);
+    void adoptLinePieces(std::string fileBytes);
+    void splitAdopted(std::string fileBytes);
     std::uint32_t store(std::string_view line);
     void growTable(std::size_t distinct);
     void place(std::uint32_t record, bool behindFirst);

@@ -3,6 +3,7 @@
 #include "app/FileSystem.h"
 #include "app/TextLineList.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -165,19 +166,25 @@ std::string ReadWholeFile(const std::string& fileName) {
         throw FileError(fileName, errno);
     if (S_ISDIR(info.st_mode))
         throw FileError(fileName, EISDIR);
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
+    // Read straight into the result, one byte more than the file's size, so
+    // the end shows without the string growing; a file that grows meanwhile,
+    // or reports no size, is read on in steps.
+    std::string bytes(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1, '\0');
+    std::size_t filled = 0;
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got == 0)
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() + 65536);
+        const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got == 0) {
+            bytes.resize(filled);
             return bytes;
+        }
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             throw FileError(fileName, errno);
         }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        filled += static_cast<std::size_t>(got);
     }
 }
 

@@ -99,6 +99,34 @@ TEST(ReadLineList, LineEndsAndEndOfFileMarker) {
     EXPECT_EQ(readLines(dir.file("eof")), (Lines{"a", "b"}));
 }
 
+TEST(ReadLineList, AListReadWhileEmptyStaysEditableThroughCompaction) {
+    // Such a list keeps the file's own buffer, repeats and line ends included.
+    TempDir dir;
+    std::string text = "k0\nk1\r\nk0\n";
+    for (int i = 2; i < 100; ++i)
+        text += "k" + std::to_string(i) + (i % 3 ? "\n" : "\r\nk1\n");
+    writeFile(dir.file("f"), text + "k50\n");
+    TextLineList list;
+    ReadLineList(dir.file("f"), list);
+    Lines model{"k0"};
+    for (int i = 99; i >= 1; --i)
+        model.push_back("k" + std::to_string(i));
+    EXPECT_EQ(list.lines(), model);
+
+    for (int i = 1; i <= 60; ++i)
+        EXPECT_TRUE(list.remove("k" + std::to_string(i)));
+    model.resize(model.size() - 60);
+    EXPECT_FALSE(list.contains("k7"));
+    EXPECT_FALSE(list.add("k80"));
+    EXPECT_TRUE(list.add("k7"));
+    list.append("k0");
+    model.insert(model.begin() + 1, "k7");
+    model.push_back("k0");
+    EXPECT_EQ(list.lines(), model);
+    EXPECT_TRUE(list.remove("k0"));
+    EXPECT_TRUE(list.contains("k0"));
+}
+
 TEST(ReadLineList, LongLinesArriveInPiecesOf511) {
     TempDir dir;
     const std::string exact(511, 'x');
