@@ -15,6 +15,10 @@ std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, Text
                                               const std::string& user) {
     allowed.clear();
     ReadLineList(allowFile, allowed);
+    return AllowedAddressesOf(allowed, user);
+}
+
+std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const std::string& user) {
     std::vector<std::string> addresses;
     std::string part;
     for (const auto& entry : allowed) {
@@ -22,8 +26,11 @@ std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, Text
             addresses.emplace_back(entry);
             continue;
         }
-        // An entry whose only '@' ends it is a single field: its user part is
-        // the whole entry and it has no address.
+        // The user part begins the entry, so only an entry that begins with
+        // the name needs it taken out. An entry whose only '@' ends it is a
+        // single field: its user part is the whole entry and it has no address.
+        if (!entry.starts_with(user))
+            continue;
         ExtractField(0, entry, part, kAllowedEntrySeparator);
         if (part == user && ExtractField(1, entry, part, kAllowedEntrySeparator))
             addresses.push_back(part);

@@ -19,6 +19,8 @@ std::string AllowedEntry(const std::string& user, const std::string& address);
 // entry of `user`.
 std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, TextLineList& allowed,
                                               const std::string& user);
+// The same addresses taken from a list already read.
+std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const std::string& user);
 
 // Appends the entry of `user` and `address` and writes the whole list. False,
 // with nothing changed, when the address is empty or the entry is already

@@ -6,8 +6,11 @@
 #include "app/WholeFile.h"
 #include "users/Validation.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace vantor {
 
@@ -55,6 +58,19 @@ bool namesUser(std::string_view line, std::string_view name) {
     return line.starts_with(name) && UserNameOf(line) == name;
 }
 
+// Field 4 (the group) as ExtractField takes it: the text behind the third
+// separator up to the next one; nothing when the line has fewer separators.
+std::optional<std::string_view> groupFieldOf(std::string_view line) {
+    std::size_t from = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t separator = line.find(kUserFieldSeparator, from);
+        if (separator == std::string_view::npos)
+            return std::nullopt;
+        from = separator + 1;
+    }
+    return line.substr(from, line.find(kUserFieldSeparator, from) - from);
+}
+
 // A *.user file as the list it reads into, edited without building that list:
 // the file's lines are walked in list order as views into its bytes, and the
 // result is written in one buffer. It yields the same bytes as reading the file
@@ -92,8 +108,10 @@ public:
     }
 
     // Writes the remaining lines in list order, with `inserted` directly
-    // behind the first of them (or alone) unless it is empty.
-    void write(std::string_view inserted = {}) const {
+    // behind the first of them (or alone) unless it is empty. When asked,
+    // `readBack` then holds the written bytes as a reading of the file takes
+    // them.
+    void write(std::string_view inserted = {}, TextLineList* readBack = nullptr) const {
         std::string out;
         out.reserve(bytes_.size() + 2 * pieces_.size() + inserted.size() + 2);
         bool first = true;
@@ -114,10 +132,21 @@ public:
             out += "\r\n";
         }
         WriteFileAtomically(userFile_, out, kUserFileMode);
+        if (readBack != nullptr)
+            *readBack = readLines(out);
     }
 
 private:
     static constexpr std::size_t kNone = SIZE_MAX;
+
+    // What ReadLineList makes of these bytes, without a trip to the disk.
+    static TextLineList readLines(std::string_view bytes) {
+        TextLineList lines;
+        lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1,
+                      bytes.size());
+        ForEachLinePiece(bytes, [&](std::string_view piece) { lines.add(piece); });
+        return lines;
+    }
 
     // The list holds the first piece first and the others last to first.
     std::size_t pieceAt(std::size_t position) const {
@@ -148,37 +177,66 @@ std::vector<std::string> ListUserNames(const TextLineList& userLines) {
 std::vector<std::string> ListGroupNames(const TextLineList& userLines) {
     std::vector<std::string> groups;
     PrefixIndex listed;
-    std::string group;
-    for (const auto& line : userLines) {
-        if (!ExtractField(3, line, group, kUserFieldSeparator) || group.empty())
+    // A group met before is left out again, as the listing only grows: one
+    // lookup spares the walk through the index for the many accounts that
+    // share a few groups.
+    std::unordered_set<std::string_view> met;
+    for (const std::string_view line : userLines) {
+        const auto group = groupFieldOf(line);
+        if (!group || group->empty() || !met.insert(*group).second)
             continue;
-        if (listed.beginsSome(group))
+        if (listed.beginsSome(*group))
             continue;
-        listed.add(group);
-        groups.push_back(group);
+        listed.add(*group);
+        groups.emplace_back(*group);
     }
     return groups;
 }
 
-bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line) {
+namespace {
+
+bool storeLine(const std::string& userFile, const std::string& name, const std::string& line,
+               TextLineList* readBack) {
     if (const InputRule rule = CheckUserLineText(name, line); rule != InputRule::Ok)
         throw InvalidInput(rule);
     UserFileEdit edit(userFile);
     const bool replaced = edit.dropAccount(name, line);
-    edit.write(line);
+    edit.write(line, readBack);
     return replaced;
 }
 
-bool StoreUserLine(const std::string& userFile, const UserLine& user) {
+bool storeAccount(const std::string& userFile, const UserLine& user, TextLineList* readBack) {
     if (const InputRule rule = CheckUserLine(user); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    return StoreUserLine(userFile, user.name, FormatUserLine(user));
+    return storeLine(userFile, user.name, FormatUserLine(user), readBack);
+}
+
+void removeAccount(const std::string& userFile, const std::string& name, TextLineList* readBack) {
+    UserFileEdit edit(userFile);
+    edit.dropAccount(name);
+    edit.write({}, readBack);
+}
+
+} // namespace
+
+bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line) {
+    return storeLine(userFile, name, line, nullptr);
+}
+
+bool StoreUserLine(const std::string& userFile, const UserLine& user) {
+    return storeAccount(userFile, user, nullptr);
+}
+
+bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines) {
+    return storeAccount(userFile, user, &userLines);
 }
 
 void RemoveUserLine(const std::string& userFile, const std::string& name) {
-    UserFileEdit edit(userFile);
-    edit.dropAccount(name);
-    edit.write();
+    removeAccount(userFile, name, nullptr);
+}
+
+void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines) {
+    removeAccount(userFile, name, &userLines);
 }
 
 bool SaveUserLineList(const TextLineList& userLines, const std::string& userFile) {

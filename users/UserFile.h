@@ -33,10 +33,17 @@ bool StoreUserLine(const std::string& userFile, const std::string& name, const s
 // The same for an account given by its fields; InvalidInput when CheckUserLine
 // refuses it.
 bool StoreUserLine(const std::string& userFile, const UserLine& user);
+// As above, and once the file is written `userLines` holds what
+// LoadUserLineList would now read from it, so that a caller showing the
+// accounts need not read the file again. `userLines` is unchanged when the
+// store raises.
+bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines);
 
 // Reads the file into a list of its own, removes the first line whose field 1
 // is `name` and writes the list back, also when no line matched.
 void RemoveUserLine(const std::string& userFile, const std::string& name);
+// As above, and leaves in `userLines` what the file now reads as.
+void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines);
 
 // Writes the list to the file. False, with nothing written, when the list is
 // empty: the caller tells the user that the file was not saved.

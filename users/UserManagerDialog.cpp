@@ -128,6 +128,7 @@ void UserManagerDialog::accept() {
 
 // Also what Open and New run once they have set the file names.
 void UserManagerDialog::start() {
+    addressesAsRead_ = false;
     resetValues();
     {
         const QSignalBlocker blocker(form_->nameCombo);
@@ -162,7 +163,11 @@ void UserManagerDialog::fillUserBoxes() {
     const QSignalBlocker blocker(form_->nameCombo);
     const QString group = form_->groupCombo->currentText();
     fillSorted(form_->nameCombo, toQtList(ListUserNames(state_.userLines)));
-    fillSorted(form_->groupCombo, toQtList(ListGroupNames(state_.userLines)));
+    // Most changes of an account leave the groups as they were.
+    if (std::vector<std::string> groups = ListGroupNames(state_.userLines); groups != groupNames_) {
+        fillSorted(form_->groupCombo, toQtList(groups));
+        groupNames_ = std::move(groups);
+    }
     form_->groupCombo->setEditText(group);
     form_->nameCombo->setCurrentIndex(form_->nameCombo->count() > 0 ? 0 : -1);
     if (form_->nameCombo->count() == 0)
@@ -177,14 +182,23 @@ void UserManagerDialog::refreshUserBoxes() {
     showSelectedUser(false);
 }
 
-// The list is read again unless the caller has just read it.
-void UserManagerDialog::showSelectedUser(bool reload) {
+// The same once a store has left in the list what the file now reads as;
+// the allowed addresses are as they were.
+void UserManagerDialog::showStoredAccounts() {
+    fillUserBoxes();
+    showSelectedUser(false, false);
+}
+
+// The lists are read again unless the caller has just read them.
+void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
     const std::string name = selectedName();
     if (reload)
         LoadUserLineList(state_.design.userFile, state_.userLines);
     std::optional<std::string> line;
     for (const auto entry : state_.userLines) {
-        if (UserNameOf(entry) == name) {
+        // Field 1 begins every line: only a line that begins with the name
+        // needs the field taken out.
+        if (entry.starts_with(name) && UserNameOf(entry) == name) {
             line = std::string(entry);
             break;
         }
@@ -218,13 +232,21 @@ void UserManagerDialog::showSelectedUser(bool reload) {
         pushText(form_->noteEdit, *note);
     if (const auto language = fieldOf(*line, 13))
         selectByText(form_->languageCombo, LanguageDisplayName(*language));
-    showAddresses(name);
+    showAddresses(name, reload || reloadAddresses);
     enableLimitBoxes();
 }
 
-void UserManagerDialog::showAddresses(const std::string& name) {
+void UserManagerDialog::showAddresses(const std::string& name, bool reload) {
     QComboBox* box = form_->allowIpCombo;
-    fillSorted(box, toQtList(LoadAllowedAddresses(state_.design.allowFile, state_.allowed, name)));
+    std::vector<std::string> addresses;
+    if (reload || !addressesAsRead_) {
+        addressesAsRead_ = false;
+        addresses = LoadAllowedAddresses(state_.design.allowFile, state_.allowed, name);
+        addressesAsRead_ = true;
+    } else {
+        addresses = AllowedAddressesOf(state_.allowed, name);
+    }
+    fillSorted(box, toQtList(addresses));
     box->setCurrentIndex(box->count() > 0 ? 0 : -1);
     if (box->count() == 0)
         box->setEditText(QString());
@@ -315,8 +337,8 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
     if (!accountAcceptable(user))
         return;
     runFileAction(this, [&] {
-        StoreUserLine(state_.design.userFile, user);
-        refreshUserBoxes();
+        StoreUserLine(state_.design.userFile, user, state_.userLines);
+        showStoredAccounts();
     });
 }
 
@@ -326,8 +348,8 @@ void UserManagerDialog::deleteAccount() {
         return;
     const std::string name = toBytes(form_->nameCombo->currentText());
     runFileAction(this, [&] {
-        RemoveUserLine(state_.design.userFile, name);
-        refreshUserBoxes();
+        RemoveUserLine(state_.design.userFile, name, state_.userLines);
+        showStoredAccounts();
     });
 }
 
@@ -349,6 +371,8 @@ void UserManagerDialog::addAddress() {
     runFileAction(this, [&] {
         if (!AddAllowedAddress(state_.design.allowFile, state_.allowed, name, address))
             return;
+        // A reading would order the entries otherwise.
+        addressesAsRead_ = false;
         addSorted(form_->allowIpCombo, toQt(address));
         form_->allowIpCombo->setCurrentIndex(0);
     });
@@ -366,6 +390,7 @@ void UserManagerDialog::deleteAddress() {
         const bool held = state_.allowed.contains(AllowedEntry(name, address));
         const bool removed = runFileAction(this, [&] {
             RemoveAllowedAddress(state_.design.allowFile, state_.allowed, name, address);
+            addressesAsRead_ = false;
         });
         if (!removed)
             return;
@@ -433,8 +458,10 @@ void UserManagerDialog::saveAs() {
     const auto allowFile = askForFile(this, kAllowFileKind);
     if (!allowFile)
         return;
-    if (runFileAction(this, [&] { WriteLineList(state_.allowed, *allowFile); }))
+    if (runFileAction(this, [&] { WriteLineList(state_.allowed, *allowFile); })) {
         state_.design.allowFile = *allowFile;
+        addressesAsRead_ = false;
+    }
 }
 
 } // namespace vantor

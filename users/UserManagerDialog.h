@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 
@@ -48,8 +49,9 @@ private:
     void resetValues();
     void fillUserBoxes();
     void refreshUserBoxes();
-    void showSelectedUser(bool reload = true);
-    void showAddresses(const std::string& name);
+    void showStoredAccounts();
+    void showSelectedUser(bool reload = true, bool reloadAddresses = true);
+    void showAddresses(const std::string& name, bool reload);
     void enableLimitBoxes();
 
     std::optional<Numbers> takeNumbers();
@@ -71,6 +73,11 @@ private:
 
     WizardState& state_;
     std::unique_ptr<::Ui::UserManagerDialog> form_;
+    // The allowed address list is what the allow file read as at the last
+    // reading, not changed since: showing another account needs no reading.
+    bool addressesAsRead_ = false;
+    // What the group box was last filled from, in that order.
+    std::vector<std::string> groupNames_;
 };
 
 } // namespace vantor

@@ -110,6 +110,29 @@ TEST(UserFile, ListsUserNamesAndGroupsByThePrefixRule) {
     EXPECT_EQ(ListGroupNames(reversed), (Lines{"st", "Staff"}));
 }
 
+// The list handed back must be what a reading of the written file gives, in
+// its order: the dialog shows and saves it instead of reading the file again.
+TEST(UserFile, StoreAndRemoveHandBackTheFileAsItNowReads) {
+    TempDir dir;
+    const std::string file = dir.file("back.user");
+    writeFile(file, fileOf({line("x"), line("dup", "first"), line("dup", "second"), line("y")}));
+    TextLineList handed;
+    TextLineList read;
+    UserLine user;
+    user.name = "dup";
+    EXPECT_TRUE(StoreUserLine(file, user, handed));
+    LoadUserLineList(file, read);
+    EXPECT_EQ(handed.lines(), read.lines());
+    RemoveUserLine(file, "y", handed);
+    LoadUserLineList(file, read);
+    EXPECT_EQ(handed.lines(), read.lines());
+
+    user.password = "a:b";
+    EXPECT_THROW(StoreUserLine(file, user, handed), InvalidInput);
+    EXPECT_THROW(RemoveUserLine(dir.file("no/such.user"), "x", handed), FileError);
+    EXPECT_EQ(handed.lines(), read.lines());
+}
+
 TEST(UserFile, SaveRefusesAnEmptyListAndKeepsTheFile) {
     TempDir dir;
     const std::string file = dir.file("s.user");

@@ -201,6 +201,27 @@ TEST_F(UserManagerDialogTest, AddressesAreAddedAndDeletedForTheShownAccount) {
     EXPECT_TRUE(fake.messages().empty());
 }
 
+// A store shows the addresses it holds without reading them again, but only
+// those of the allow file in force: after Open, they are the new file's.
+TEST_F(UserManagerDialogTest, AStoreShowsTheAddressesOfTheAllowFileInForce) {
+    writeFile(userFile, kAlice + "\r\n");
+    writeFile(allowFile, "alice@10.0.0.\r\n");
+    writeFile(dir.file("other.allow"), "alice@10.9.\r\n");
+    open();
+    fake.answerFile(dir.file("other.user"));
+    fake.answerFile(dir.file("other.allow"));
+    menu("openAction");
+    combo("nameCombo")->setEditText("alice");
+    click("addUserButton");
+    EXPECT_EQ(combo("allowIpCombo")->currentText(), "10.9.");
+    combo("allowIpCombo")->setEditText("10.8.");
+    click("addAddressButton");
+    combo("nameCombo")->setEditText("bob");
+    click("addUserButton");
+    EXPECT_EQ(combo("allowIpCombo")->count(), 2);
+    EXPECT_TRUE(fake.messages().empty());
+}
+
 TEST_F(UserManagerDialogTest, RefusedInputsNameTheirRuleAndChangeNoFile) {
     writeFile(userFile, kAlice + "\r\n");
     writeFile(allowFile, "alice@10.0.0.\r\n");
