@@ -14,9 +14,10 @@ const DefinitionFileKind kAllowFileKind{&ServerDesign::allowFile, "*.allow", Str
 const DefinitionFileKind kVfsFileKind{&ServerDesign::vfsFile, "*.vfs", std::nullopt,
                                       Str::VfsFileFilter};
 
-std::optional<std::string> AskForDefinitionFile(QWidget* owner, const DefinitionFileKind& kind) {
+std::optional<std::string> AskForDefinitionFile(QWidget* owner, const DefinitionFileKind& kind,
+                                                FileRequest::Kind use) {
     FileRequest request;
-    request.kind = FileRequest::Kind::Open;
+    request.kind = use;
     request.filter = loadString(kind.filter);
     request.defaultExtension = QString::fromLatin1(kind.pattern);
     const auto chosen = ui().chooseFile(owner, request);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Strings.h"
+#include "platform/Ui.h"
 #include "wizard/ServerDesign.h"
 
 #include <optional>
@@ -32,8 +33,9 @@ extern const DefinitionFileKind kVfsFileKind;
 bool ChooseDefinitionFile(QWidget* owner, const std::string& directory,
                           const DefinitionFileKind& kind, ServerDesign& design);
 
-// The open-kind file dialog for a kind of file; nothing when cancelled or when
-// the chosen path is too long to keep.
-std::optional<std::string> AskForDefinitionFile(QWidget* owner, const DefinitionFileKind& kind);
+// The file dialog for a kind of file, to open one or to name one to save;
+// nothing when cancelled or when the chosen path cannot be kept.
+std::optional<std::string> AskForDefinitionFile(QWidget* owner, const DefinitionFileKind& kind,
+                                                FileRequest::Kind use = FileRequest::Kind::Open);
 
 } // namespace vantor

@@ -58,20 +58,6 @@ void selectByText(QComboBox* box, std::optional<std::string_view> text) {
         box->setCurrentIndex(index);
 }
 
-std::optional<std::string> askForFile(QWidget* owner, const DefinitionFileKind& kind) {
-    FileRequest request;
-    request.kind = FileRequest::Kind::Save;
-    request.filter = loadString(kind.filter);
-    request.defaultExtension = QString::fromLatin1(kind.pattern);
-    const auto chosen = ui().chooseFile(owner, request);
-    if (!chosen)
-        return std::nullopt;
-    std::string path = toBytes(*chosen);
-    if (!checkPathUsable(owner, path))
-        return std::nullopt;
-    return path;
-}
-
 } // namespace
 
 UserManagerDialog::UserManagerDialog(WizardState& state, QWidget* parent)
@@ -449,13 +435,13 @@ void UserManagerDialog::save() {
 
 // The title keeps the previous name. A name is taken once its file is written.
 void UserManagerDialog::saveAs() {
-    const auto userFile = askForFile(this, kUserFileKind);
+    const auto userFile = AskForDefinitionFile(this, kUserFileKind, FileRequest::Kind::Save);
     if (!userFile)
         return;
     if (!runFileAction(this, [&] { WriteLineList(state_.userLines, *userFile, kUserFileMode); }))
         return;
     state_.design.userFile = *userFile;
-    const auto allowFile = askForFile(this, kAllowFileKind);
+    const auto allowFile = AskForDefinitionFile(this, kAllowFileKind, FileRequest::Kind::Save);
     if (!allowFile)
         return;
     if (runFileAction(this, [&] { WriteLineList(state_.allowed, *allowFile); })) {

@@ -337,17 +337,10 @@ void VfsEditorDialog::save() {
 }
 
 void VfsEditorDialog::saveAs() {
-    FileRequest request;
-    request.kind = FileRequest::Kind::Save;
-    request.filter = loadString(Str::VfsFileFilter);
-    request.defaultExtension = QString::fromLatin1(kVfsFileKind.pattern);
-    const auto chosen = ui().chooseFile(this, request);
-    if (!chosen)
+    auto path = AskForDefinitionFile(this, kVfsFileKind, FileRequest::Kind::Save);
+    if (!path)
         return;
-    std::string path = toBytes(*chosen);
-    if (!checkPathUsable(this, path))
-        return;
-    state_.design.vfsFile = std::move(path);
+    state_.design.vfsFile = std::move(*path);
     commit();
 }
 
