@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextLineList.h"
+#include "core/lines/TextLineList.h"
 
 #include <benchmark/benchmark.h>
 

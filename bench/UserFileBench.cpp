@@ -1,6 +1,6 @@
 #include "FileBaseline.h"
-#include "users/AllowFile.h"
-#include "users/UserFile.h"
+#include "core/users/AllowFile.h"
+#include "core/users/UserFile.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #include "FuzzFile.h"
-#include "app/TextCase.h"
-#include "wizard/IniFile.h"
+#include "core/lines/TextCase.h"
+#include "core/server/IniFile.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "FuzzFile.h"
-#include "app/TextLineList.h"
-#include "app/WholeFile.h"
-#include "users/UserFile.h"
-#include "users/Validation.h"
+#include "core/lines/TextLineList.h"
+#include "core/lines/WholeFile.h"
+#include "core/users/UserFile.h"
+#include "core/users/Validation.h"
 
 #include <algorithm>
 #include <cstdlib>

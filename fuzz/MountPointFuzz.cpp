@@ -1,5 +1,5 @@
-#include "app/TextLineList.h"
-#include "vfs/VfsFile.h"
+#include "core/lines/TextLineList.h"
+#include "core/vfs/VfsFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "vfs/VfsFile.h"
+#include "core/vfs/VfsFile.h"
 
 #include <cstdint>
 #include <cstdlib>

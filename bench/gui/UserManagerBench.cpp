@@ -1,4 +1,4 @@
-#include "users/UserManagerDialog.h"
+#include "gui/users/UserManagerDialog.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

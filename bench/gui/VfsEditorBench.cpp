@@ -1,6 +1,6 @@
 #include "ScriptedUi.h"
 #include "TempDir.h"
-#include "vfs/VfsEditorDialog.h"
+#include "gui/vfs/VfsEditorDialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "users/AllowFile.h"
-#include "users/Validation.h"
+#include "core/users/AllowFile.h"
+#include "core/users/Validation.h"
 
 #include "TempDir.h"
 

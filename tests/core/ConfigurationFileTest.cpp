@@ -1,6 +1,6 @@
-#include "wizard/ConfigurationFile.h"
+#include "core/server/ConfigurationFile.h"
 
-#include "app/TextLineList.h"
+#include "core/lines/TextLineList.h"
 
 #include "TempDir.h"
 

@@ -1,8 +1,8 @@
-#include "app/TextLineList.h"
-#include "app/WholeFile.h"
-#include "users/UserFile.h"
-#include "wizard/ConfigurationFile.h"
-#include "wizard/ServerDesign.h"
+#include "core/lines/TextLineList.h"
+#include "core/lines/WholeFile.h"
+#include "core/server/ConfigurationFile.h"
+#include "core/server/ServerDesign.h"
+#include "core/users/UserFile.h"
 
 #include "TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "app/TextLineList.h"
+#include "core/lines/TextLineList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/FileSystem.h"
+#include "core/lines/FileSystem.h"
 
 #include "TempDir.h"
 

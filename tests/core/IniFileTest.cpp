@@ -1,6 +1,6 @@
-#include "wizard/IniFile.h"
+#include "core/server/IniFile.h"
 
-#include "app/TextLineList.h"
+#include "core/lines/TextLineList.h"
 
 #include "TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "wizard/NetworkProbes.h"
+#include "core/server/NetworkProbes.h"
 
 #include <gtest/gtest.h>
 

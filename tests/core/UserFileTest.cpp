@@ -1,5 +1,5 @@
-#include "users/UserFile.h"
-#include "users/Validation.h"
+#include "core/users/UserFile.h"
+#include "core/users/Validation.h"
 
 #include "TempDir.h"
 

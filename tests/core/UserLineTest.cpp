@@ -1,4 +1,4 @@
-#include "users/UserLine.h"
+#include "core/users/UserLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "users/Validation.h"
+#include "core/users/Validation.h"
 
 #include <gtest/gtest.h>
 

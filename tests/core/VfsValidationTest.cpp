@@ -1,4 +1,4 @@
-#include "vfs/VfsValidation.h"
+#include "core/vfs/VfsValidation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/WholeFile.h"
-#include "app/TextLineList.h"
+#include "core/lines/WholeFile.h"
+#include "core/lines/TextLineList.h"
 
 #include "TempDir.h"
 

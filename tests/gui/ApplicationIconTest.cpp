@@ -1,4 +1,4 @@
-#include "platform/ApplicationIcon.h"
+#include "gui/platform/ApplicationIcon.h"
 
 #include <gtest/gtest.h>
 

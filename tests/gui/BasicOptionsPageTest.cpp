@@ -1,7 +1,7 @@
-#include "wizard/BasicOptionsPage.h"
-#include "platform/Strings.h"
-#include "wizard/NetworkProbes.h"
-#include "wizard/ServerDesignWizard.h"
+#include "gui/wizard/BasicOptionsPage.h"
+#include "core/server/NetworkProbes.h"
+#include "gui/platform/Strings.h"
+#include "gui/wizard/ServerDesignWizard.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

@@ -1,5 +1,5 @@
-#include "wizard/FinishPage.h"
-#include "platform/Strings.h"
+#include "gui/wizard/FinishPage.h"
+#include "gui/platform/Strings.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

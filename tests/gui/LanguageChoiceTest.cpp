@@ -1,5 +1,5 @@
-#include "app/WelcomeDialog.h"
-#include "platform/Translation.h"
+#include "gui/app/WelcomeDialog.h"
+#include "gui/platform/Translation.h"
 
 #include "ScriptedUi.h"
 

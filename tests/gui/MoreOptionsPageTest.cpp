@@ -1,5 +1,5 @@
-#include "wizard/MoreOptionsPage.h"
-#include "platform/Strings.h"
+#include "gui/wizard/MoreOptionsPage.h"
+#include "gui/platform/Strings.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

@@ -1,4 +1,4 @@
-#include "wizard/ServerDesignWizard.h"
+#include "gui/wizard/ServerDesignWizard.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

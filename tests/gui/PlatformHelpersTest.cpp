@@ -1,10 +1,10 @@
-#include "platform/DataExchange.h"
-#include "platform/ListHelpers.h"
-#include "platform/QtText.h"
-#include "platform/QtUi.h"
-#include "platform/RuleTexts.h"
-#include "platform/Strings.h"
-#include "platform/Translation.h"
+#include "gui/platform/DataExchange.h"
+#include "gui/platform/ListHelpers.h"
+#include "gui/platform/QtText.h"
+#include "gui/platform/QtUi.h"
+#include "gui/platform/RuleTexts.h"
+#include "gui/platform/Strings.h"
+#include "gui/platform/Translation.h"
 
 #include "ScriptedUi.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Ui.h"
+#include "gui/platform/Ui.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "users/UserManagerDialog.h"
-#include "platform/Strings.h"
-#include "users/UpDownBox.h"
+#include "gui/users/UserManagerDialog.h"
+#include "gui/platform/Strings.h"
+#include "gui/users/UpDownBox.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

@@ -1,4 +1,4 @@
-#include "wizard/UsersIntroPage.h"
+#include "gui/wizard/UsersIntroPage.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

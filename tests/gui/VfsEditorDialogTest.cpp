@@ -1,4 +1,4 @@
-#include "vfs/VfsEditorDialog.h"
+#include "gui/vfs/VfsEditorDialog.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

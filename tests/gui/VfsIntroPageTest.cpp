@@ -1,4 +1,4 @@
-#include "wizard/VfsIntroPage.h"
+#include "gui/wizard/VfsIntroPage.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

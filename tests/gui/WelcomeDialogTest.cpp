@@ -1,7 +1,7 @@
-#include "app/WelcomeDialog.h"
-#include "app/WizardApp.h"
-#include "platform/Translation.h"
-#include "vfs/VfsEditorDialog.h"
+#include "gui/app/WelcomeDialog.h"
+#include "gui/app/WizardApp.h"
+#include "gui/platform/Translation.h"
+#include "gui/vfs/VfsEditorDialog.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

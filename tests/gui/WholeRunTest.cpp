@@ -1,5 +1,5 @@
-#include "app/WelcomeDialog.h"
-#include "platform/Strings.h"
+#include "gui/app/WelcomeDialog.h"
+#include "gui/platform/Strings.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

@@ -14,8 +14,10 @@ file(REMOVE ${extracted})
 file(MAKE_DIRECTORY ${WORK_DIR})
 
 set(folders)
-foreach(folder app platform wizard users vfs resources/ui)
-    list(APPEND folders ${SOURCE_DIR}/${folder})
+foreach(folder gui cli resources/ui)
+    if(EXISTS ${SOURCE_DIR}/${folder})
+        list(APPEND folders ${SOURCE_DIR}/${folder})
+    endif()
 endforeach()
 execute_process(COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h,ui ${folders}
                         -ts ${extracted}

@@ -1,0 +1,100 @@
+#include "core/lines/FileSystem.h"
+
+#include "core/lines/TextCase.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace vantor {
+
+bool SECFileSystem::FileExists(const std::string& path) const {
+    struct stat info {};
+    return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+}
+
+bool SECFileSystem::DirectoryExists(const std::string& path) const {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool MatchesWildcard(const std::string& pattern, const std::string& name) {
+    // Iterative matcher with one backtrack point: linear in practice, never
+    // exponential on patterns with many stars.
+    std::size_t p = 0, s = 0, starP = std::string::npos, starS = 0;
+    while (s < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starS = s;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == '?' || FoldCase(pattern[p]) == FoldCase(name[s]))) {
+            ++p;
+            ++s;
+        } else if (starP != std::string::npos) {
+            p = starP + 1;
+            s = ++starS;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern) {
+    SingleMatch result;
+    DIR* dir = ::opendir(directory.c_str());
+    if (dir == nullptr)
+        return result;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        if (MatchesWildcard(pattern, name))
+            names.push_back(std::move(name));
+    }
+    ::closedir(dir);
+    if (names.empty())
+        return result;
+    auto first = std::min_element(
+        names.begin(), names.end(),
+        [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
+    result.firstPath = JoinPath(directory, *first);
+    result.only = names.size() == 1;
+    return result;
+}
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+    if (!directory.empty() && directory.back() == kPathSeparator)
+        return directory + name;
+    return directory + kPathSeparator + name;
+}
+
+std::string BaseName(const std::string& path) {
+    const auto cut = path.rfind(kPathSeparator);
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string DirectoryName(const std::string& path) {
+    const auto cut = path.rfind(kPathSeparator);
+    if (cut == std::string::npos)
+        return ".";
+    return cut == 0 ? std::string(1, kPathSeparator) : path.substr(0, cut);
+}
+
+std::string CurrentDirectory() {
+    std::vector<char> buffer(4096);
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    return buffer.data();
+}
+
+} // namespace vantor

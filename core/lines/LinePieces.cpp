@@ -1,0 +1,79 @@
+#include "core/lines/LinePieces.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+namespace vantor {
+
+namespace {
+
+// Views of the pieces met so far, for the repeat check: open addressing over a
+// power-of-two table at most half full, each slot holding part of the hash (so
+// most mismatches cost no byte comparison) and the piece's number plus one.
+class PieceSet {
+public:
+    PieceSet(std::vector<std::string_view>& pieces, std::size_t expected) : pieces_(pieces) {
+        resize(expected);
+    }
+
+    // Keeps the piece when it is new; a repeat is dropped.
+    void offer(std::string_view piece) {
+        if (2 * (pieces_.size() + 1) > slots_.size())
+            resize(pieces_.size() + 1);
+        const std::size_t hash = std::hash<std::string_view>{}(piece);
+        const auto tag = static_cast<std::uint32_t>(hash >> 32);
+        std::size_t index = hash & mask_;
+        for (;; index = (index + 1) & mask_) {
+            const Slot& slot = slots_[index];
+            if (slot.piece == 0)
+                break;
+            if (slot.tag == tag && pieces_[slot.piece - 1] == piece)
+                return;
+        }
+        if (pieces_.size() >= UINT32_MAX - 1)
+            throw std::length_error("too many lines");
+        pieces_.push_back(piece);
+        slots_[index] = {tag, static_cast<std::uint32_t>(pieces_.size())};
+    }
+
+private:
+    struct Slot {
+        std::uint32_t tag;
+        std::uint32_t piece; // 0: free
+    };
+
+    void resize(std::size_t wanted) {
+        std::size_t size = 16;
+        while (size < 2 * wanted)
+            size *= 2;
+        slots_.assign(size, Slot{0, 0});
+        mask_ = size - 1;
+        for (std::size_t i = 0; i < pieces_.size(); ++i) {
+            const std::size_t hash = std::hash<std::string_view>{}(pieces_[i]);
+            std::size_t index = hash & mask_;
+            while (slots_[index].piece != 0)
+                index = (index + 1) & mask_;
+            slots_[index] = {static_cast<std::uint32_t>(hash >> 32),
+                             static_cast<std::uint32_t>(i + 1)};
+        }
+    }
+
+    std::vector<std::string_view>& pieces_;
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
+};
+
+} // namespace
+
+std::vector<std::string_view> DistinctLinePieces(std::string_view text) {
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    std::vector<std::string_view> pieces;
+    pieces.reserve(lines);
+    PieceSet seen(pieces, lines);
+    ForEachLinePiece(text, [&](std::string_view piece) { seen.offer(piece); });
+    return pieces;
+}
+
+} // namespace vantor

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/lines/TextLineList.h"
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// A *.allow entry is either an address alone, which applies to every account,
+// or "%s@%s" of a user name and an address, which applies to that account.
+// Only the second form is ever written here; the first is kept as found.
+inline constexpr char kAllowedEntrySeparator = '@';
+
+std::string AllowedEntry(const std::string& user, const std::string& address);
+
+// Empties the list, reads the file into it (a missing file leaves it empty) and
+// yields, in list order, every address alone and the address part of every
+// entry of `user`.
+std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, TextLineList& allowed,
+                                              const std::string& user);
+// The same addresses taken from a list already read.
+std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const std::string& user);
+
+// Appends the entry of `user` and `address` and writes the whole list. False,
+// with nothing changed, when the address is empty or the entry is already
+// listed. Raises InvalidInput (users/Validation.h) when CheckAllowedEntry
+// refuses the user or the address, and FileError when the file cannot be
+// written; neither the list nor the file changes then.
+bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, const std::string& user,
+                       const std::string& address);
+
+// Removes the entry of `user` and `address` when listed and writes the whole
+// list, also when nothing was removed; does nothing for an empty address. The
+// list changes only once the file is written.
+void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
+                          const std::string& user, const std::string& address);
+
+// Writes the list to the file. False, with nothing written, when the list is
+// empty: the caller tells the user that the file was not saved.
+bool SaveAllowedAddressList(const TextLineList& allowed, const std::string& allowFile);
+
+} // namespace vantor

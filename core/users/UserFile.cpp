@@ -1,0 +1,249 @@
+#include "core/users/UserFile.h"
+
+#include "core/lines/FileSystem.h"
+#include "core/lines/LinePieces.h"
+#include "core/lines/TextCase.h"
+#include "core/lines/WholeFile.h"
+#include "core/users/Validation.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace vantor {
+
+namespace {
+
+// The beginnings of every name added so far, letter case ignored, as a trie
+// whose edges live in one hash table: adding and asking both cost the length
+// of the name, however many names are held.
+class PrefixIndex {
+public:
+    void add(std::string_view name) {
+        std::uint64_t node = 0;
+        for (char c : name) {
+            const auto [edge, added] = edges_.try_emplace(key(node, c), nextNode_);
+            if (added)
+                ++nextNode_;
+            node = edge->second;
+        }
+    }
+
+    // True when some name added so far begins with `text`.
+    bool beginsSome(std::string_view text) const {
+        std::uint64_t node = 0;
+        for (char c : text) {
+            const auto edge = edges_.find(key(node, c));
+            if (edge == edges_.end())
+                return false;
+            node = edge->second;
+        }
+        return true;
+    }
+
+private:
+    static std::uint64_t key(std::uint64_t node, char c) {
+        return node << 8 | static_cast<unsigned char>(FoldCase(c));
+    }
+
+    std::unordered_map<std::uint64_t, std::uint64_t> edges_;
+    std::uint64_t nextNode_ = 1;
+};
+
+bool namesUser(std::string_view line, std::string_view name) {
+    // Field 1 begins every line, so only a line that begins with the name
+    // needs the field taken out.
+    return line.starts_with(name) && UserNameOf(line) == name;
+}
+
+// Field 4 (the group) as ExtractField takes it: the text behind the third
+// separator up to the next one; nothing when the line has fewer separators.
+std::optional<std::string_view> groupFieldOf(std::string_view line) {
+    std::size_t from = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t separator = line.find(kUserFieldSeparator, from);
+        if (separator == std::string_view::npos)
+            return std::nullopt;
+        from = separator + 1;
+    }
+    return line.substr(from, line.find(kUserFieldSeparator, from) - from);
+}
+
+// A *.user file as the list it reads into, edited without building that list:
+// the file's lines are walked in list order as views into its bytes, and the
+// result is written in one buffer. It yields the same bytes as reading the file
+// into a list, removing the first line of the account and writing the list.
+class UserFileEdit {
+public:
+    explicit UserFileEdit(const std::string& userFile) : userFile_(userFile) {
+        if (SECFileSystem().FileExists(userFile))
+            bytes_ = ReadWholeFile(userFile);
+        pieces_ = DistinctLinePieces(bytes_);
+    }
+
+    // Drops the first line of the account in list order and, further on,
+    // the line that reads exactly like `sameAs`: a second line of the name
+    // may already be the very line about to be stored. No line of a file is
+    // empty, so an empty `sameAs` stands for none. False when the account has
+    // no line.
+    bool dropAccount(std::string_view name, std::string_view sameAs = {}) {
+        bool found = false;
+        for (std::size_t position = 0; position < pieces_.size(); ++position) {
+            const std::size_t piece = pieceAt(position);
+            if (!namesUser(pieces_[piece], name))
+                continue;
+            if (!found) {
+                dropped_[0] = piece;
+                found = true;
+                if (sameAs.empty())
+                    break;
+            } else if (pieces_[piece] == sameAs) {
+                dropped_[1] = piece;
+                break;
+            }
+        }
+        return found;
+    }
+
+    // Writes the remaining lines in list order, with `inserted` directly
+    // behind the first of them (or alone) unless it is empty. When asked,
+    // `readBack` then holds the written bytes as a reading of the file takes
+    // them.
+    void write(std::string_view inserted = {}, TextLineList* readBack = nullptr) const {
+        std::string out;
+        out.reserve(bytes_.size() + 2 * pieces_.size() + inserted.size() + 2);
+        bool first = true;
+        for (std::size_t position = 0; position < pieces_.size(); ++position) {
+            const std::size_t piece = pieceAt(position);
+            if (piece == dropped_[0] || piece == dropped_[1])
+                continue;
+            out += pieces_[piece];
+            out += "\r\n";
+            if (first && !inserted.empty()) {
+                out += inserted;
+                out += "\r\n";
+            }
+            first = false;
+        }
+        if (first && !inserted.empty()) {
+            out += inserted;
+            out += "\r\n";
+        }
+        WriteFileAtomically(userFile_, out, kUserFileMode);
+        if (readBack != nullptr)
+            *readBack = readLines(out);
+    }
+
+private:
+    static constexpr std::size_t kNone = SIZE_MAX;
+
+    // What ReadLineList makes of these bytes, without a trip to the disk.
+    static TextLineList readLines(std::string_view bytes) {
+        TextLineList lines;
+        lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1,
+                      bytes.size());
+        ForEachLinePiece(bytes, [&](std::string_view piece) { lines.add(piece); });
+        return lines;
+    }
+
+    // The list holds the first piece first and the others last to first.
+    std::size_t pieceAt(std::size_t position) const {
+        return position == 0 ? 0 : pieces_.size() - position;
+    }
+
+    const std::string& userFile_;
+    std::string bytes_;
+    std::vector<std::string_view> pieces_;
+    std::size_t dropped_[2] = {kNone, kNone};
+};
+
+} // namespace
+
+void LoadUserLineList(const std::string& userFile, TextLineList& userLines) {
+    userLines.clear();
+    ReadLineList(userFile, userLines);
+}
+
+std::vector<std::string> ListUserNames(const TextLineList& userLines) {
+    std::vector<std::string> names;
+    names.reserve(userLines.size());
+    for (const auto& line : userLines)
+        names.push_back(UserNameOf(line));
+    return names;
+}
+
+std::vector<std::string> ListGroupNames(const TextLineList& userLines) {
+    std::vector<std::string> groups;
+    PrefixIndex listed;
+    // A group met before is left out again, as the listing only grows: one
+    // lookup spares the walk through the index for the many accounts that
+    // share a few groups.
+    std::unordered_set<std::string_view> met;
+    for (const std::string_view line : userLines) {
+        const auto group = groupFieldOf(line);
+        if (!group || group->empty() || !met.insert(*group).second)
+            continue;
+        if (listed.beginsSome(*group))
+            continue;
+        listed.add(*group);
+        groups.emplace_back(*group);
+    }
+    return groups;
+}
+
+namespace {
+
+bool storeLine(const std::string& userFile, const std::string& name, const std::string& line,
+               TextLineList* readBack) {
+    if (const InputRule rule = CheckUserLineText(name, line); rule != InputRule::Ok)
+        throw InvalidInput(rule);
+    UserFileEdit edit(userFile);
+    const bool replaced = edit.dropAccount(name, line);
+    edit.write(line, readBack);
+    return replaced;
+}
+
+bool storeAccount(const std::string& userFile, const UserLine& user, TextLineList* readBack) {
+    if (const InputRule rule = CheckUserLine(user); rule != InputRule::Ok)
+        throw InvalidInput(rule);
+    return storeLine(userFile, user.name, FormatUserLine(user), readBack);
+}
+
+void removeAccount(const std::string& userFile, const std::string& name, TextLineList* readBack) {
+    UserFileEdit edit(userFile);
+    edit.dropAccount(name);
+    edit.write({}, readBack);
+}
+
+} // namespace
+
+bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line) {
+    return storeLine(userFile, name, line, nullptr);
+}
+
+bool StoreUserLine(const std::string& userFile, const UserLine& user) {
+    return storeAccount(userFile, user, nullptr);
+}
+
+bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines) {
+    return storeAccount(userFile, user, &userLines);
+}
+
+void RemoveUserLine(const std::string& userFile, const std::string& name) {
+    removeAccount(userFile, name, nullptr);
+}
+
+void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines) {
+    removeAccount(userFile, name, &userLines);
+}
+
+bool SaveUserLineList(const TextLineList& userLines, const std::string& userFile) {
+    if (userLines.empty())
+        return false;
+    WriteLineList(userLines, userFile, kUserFileMode);
+    return true;
+}
+
+} // namespace vantor

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/lines/TextLineList.h"
+#include "core/users/UserLine.h"
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// A *.user file holds passwords in plain text: a new one is readable and
+// writable by its owner only. An existing file keeps its permission bits.
+inline constexpr unsigned kUserFileMode = 0600;
+
+// Empties the list, then reads the file into it; a missing file leaves it empty.
+void LoadUserLineList(const std::string& userFile, TextLineList& userLines);
+
+// Field 1 of every line, in list order, one per line.
+std::vector<std::string> ListUserNames(const TextLineList& userLines);
+
+// Field 4 of every line in list order, leaving out a name when the listing
+// already holds one that begins with it, letter case ignored, and leaving out
+// empty fields (an account without a group).
+std::vector<std::string> ListGroupNames(const TextLineList& userLines);
+
+// Reads the file into a list of its own, removes the first line whose field 1
+// is `name` and puts `line` directly behind the list's first line, then writes
+// the file. True when a line was replaced, false when one was added.
+// Raises InvalidInput (users/Validation.h) when CheckUserLineText refuses the
+// name or the line, and FileError when the file cannot be read or written;
+// the file is unchanged in both cases.
+bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line);
+// The same for an account given by its fields; InvalidInput when CheckUserLine
+// refuses it.
+bool StoreUserLine(const std::string& userFile, const UserLine& user);
+// As above, and once the file is written `userLines` holds what
+// LoadUserLineList would now read from it, so that a caller showing the
+// accounts need not read the file again. `userLines` is unchanged when the
+// store raises.
+bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines);
+
+// Reads the file into a list of its own, removes the first line whose field 1
+// is `name` and writes the list back, also when no line matched.
+void RemoveUserLine(const std::string& userFile, const std::string& name);
+// As above, and leaves in `userLines` what the file now reads as.
+void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines);
+
+// Writes the list to the file. False, with nothing written, when the list is
+// empty: the caller tells the user that the file was not saved.
+bool SaveUserLineList(const TextLineList& userLines, const std::string& userFile);
+
+} // namespace vantor

@@ -1,0 +1,114 @@
+#include "core/users/Validation.h"
+
+#include "core/lines/TextLineList.h"
+
+namespace vantor {
+
+namespace {
+
+const char* describe(InputRule rule) {
+    switch (rule) {
+    case InputRule::Ok:
+        return "accepted";
+    case InputRule::FieldHasLineBreak:
+        return "a line break is not allowed here";
+    case InputRule::FieldHasColon:
+        return "':' is not allowed in an account field";
+    case InputRule::NameEmpty:
+        return "the user name is empty";
+    case InputRule::NameHasAt:
+        return "'@' is not allowed in a user name";
+    case InputRule::NameTooLong:
+        return "the user name is longer than 63 bytes";
+    case InputRule::LineTooLong:
+        return "the account line is longer than 511 bytes";
+    case InputRule::LineNameMismatch:
+        return "the account line does not belong to the user name";
+    case InputRule::AddressMalformed:
+        return "not a dotted IPv4 address or a prefix of one ending in '.'";
+    }
+    return "invalid input";
+}
+
+// One number 0 to 255 without leading zeros, taken from the front of `text`.
+bool takeOctet(std::string_view& text) {
+    std::size_t digits = 0;
+    int value = 0;
+    while (digits < text.size() && digits < 3 && text[digits] >= '0' && text[digits] <= '9')
+        value = value * 10 + (text[digits++] - '0');
+    if (digits == 0 || value > 255 || (digits > 1 && text[0] == '0'))
+        return false;
+    text.remove_prefix(digits);
+    return true;
+}
+
+} // namespace
+
+InvalidInput::InvalidInput(InputRule rule) : std::invalid_argument(describe(rule)), rule_(rule) {}
+
+InputRule CheckUserTextField(std::string_view text) {
+    if (HasLineBreak(text))
+        return InputRule::FieldHasLineBreak;
+    if (text.find(kUserFieldSeparator) != std::string_view::npos)
+        return InputRule::FieldHasColon;
+    return InputRule::Ok;
+}
+
+InputRule CheckUserName(std::string_view name) {
+    if (name.empty())
+        return InputRule::NameEmpty;
+    if (const InputRule rule = CheckUserTextField(name); rule != InputRule::Ok)
+        return rule;
+    if (name.find('@') != std::string_view::npos)
+        return InputRule::NameHasAt;
+    if (name.size() > kMaxUserNameLength)
+        return InputRule::NameTooLong;
+    return InputRule::Ok;
+}
+
+InputRule CheckUserLine(const UserLine& user) {
+    if (const InputRule rule = CheckUserName(user.name); rule != InputRule::Ok)
+        return rule;
+    for (const std::string* text : {&user.password, &user.group, &user.note, &user.language})
+        if (const InputRule rule = CheckUserTextField(*text); rule != InputRule::Ok)
+            return rule;
+    if (FormatUserLine(user).size() > kMaxUserLineLength)
+        return InputRule::LineTooLong;
+    return InputRule::Ok;
+}
+
+InputRule CheckUserLineText(std::string_view name, std::string_view line) {
+    if (const InputRule rule = CheckUserName(name); rule != InputRule::Ok)
+        return rule;
+    if (HasLineBreak(line))
+        return InputRule::FieldHasLineBreak;
+    if (line.size() > kMaxUserLineLength)
+        return InputRule::LineTooLong;
+    if (UserNameOf(line) != name)
+        return InputRule::LineNameMismatch;
+    return InputRule::Ok;
+}
+
+InputRule CheckAllowedAddress(std::string_view address) {
+    std::string_view rest = address;
+    for (int octet = 0; octet < 4; ++octet) {
+        if (!takeOctet(rest))
+            return InputRule::AddressMalformed;
+        if (rest.empty())
+            return octet == 3 ? InputRule::Ok : InputRule::AddressMalformed;
+        if (rest.front() != '.')
+            return InputRule::AddressMalformed;
+        rest.remove_prefix(1);
+        if (rest.empty())
+            return octet < 3 ? InputRule::Ok : InputRule::AddressMalformed;
+    }
+    return InputRule::AddressMalformed;
+}
+
+InputRule CheckAllowedEntry(std::string_view user, std::string_view address) {
+    if (const InputRule rule = CheckUserName(user); rule != InputRule::Ok)
+        return rule;
+    return CheckAllowedAddress(address);
+}
+
+} // namespace vantor

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "gui/platform/Strings.h"
+
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+namespace vantor {
+
+class FileError;
+
+// The three kinds of message box the program shows, each with an OK button:
+// an ERROR when an action is refused, a WARNING when a default is put in and
+// the action goes on, and a notice with an empty caption.
+void showError(QWidget* owner, const QString& text);
+void showError(QWidget* owner, Str text);
+void showWarning(QWidget* owner, Str text);
+void showNotice(QWidget* owner, Str text);
+
+// A file that could not be read or written, named to the user.
+void reportFileError(QWidget* owner, const FileError& error);
+
+// False, after an ERROR, when a path does not fit a file name field (it is
+// refused, never cut) or holds a line break, which would split its line in the
+// configuration file. Every path passes here before it enters the record.
+bool checkPathUsable(QWidget* owner, const std::string& path);
+
+// The current directory for an action, or nothing after an ERROR when it is
+// too long to build file names from or holds a line break.
+bool currentDirectoryFor(QWidget* owner, std::string& directory);
+
+// Runs one user action; a file error, or an input the core refuses, ends it
+// with a message box and leaves the dialog open. True when the action ran to
+// its end.
+template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
+
+} // namespace vantor
+
+#include "core/lines/TextLineList.h"
+#include "core/server/IniFile.h"
+#include "gui/platform/RuleTexts.h"
+
+template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& action) {
+    try {
+        action();
+        return true;
+    } catch (const FileError& error) {
+        reportFileError(owner, error);
+        return false;
+    } catch (const InvalidInput& refused) {
+        showError(owner, inputRuleText(refused.rule()));
+        return false;
+    } catch (const LineBreakRefused&) {
+        showError(owner, Str::TextLineBreak);
+        return false;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "gui/platform/Ui.h"
+
+#include <QStringList>
+
+namespace vantor {
+
+// The Ui service on the desktop: Qt message boxes, file dialogs and modal runs.
+class QtUi : public Ui {
+public:
+    void showMessage(QWidget* owner, const QString& caption, const QString& text) override;
+    std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) override;
+    std::optional<QString> browseForFolder(QWidget* owner, const QString& title) override;
+    int runModal(ModalDialog& dialog) override;
+    [[noreturn]] void exitProcess(int code) override;
+};
+
+// "a|*.x|b|*.*||" as Qt name filters: "a (*.x)", "b (*.*)".
+QStringList nameFilters(const QString& filter);
+// "*.user" as a default suffix: "user"; empty when the text names none.
+QString defaultSuffix(const QString& defaultExtension);
+
+} // namespace vantor

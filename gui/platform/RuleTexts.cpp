@@ -1,0 +1,55 @@
+#include "gui/platform/RuleTexts.h"
+
+#include "gui/platform/Strings.h"
+
+namespace vantor {
+
+namespace {
+
+QString withLimit(Str text, std::size_t limit) {
+    return loadString(text).arg(limit);
+}
+
+} // namespace
+
+QString inputRuleText(InputRule rule) {
+    switch (rule) {
+    case InputRule::Ok:
+        return {};
+    case InputRule::FieldHasLineBreak:
+        return loadString(Str::TextLineBreak);
+    case InputRule::FieldHasColon:
+        return loadString(Str::UserFieldColon);
+    case InputRule::NameEmpty:
+        return loadString(Str::UserNameEmpty);
+    case InputRule::NameHasAt:
+        return loadString(Str::UserNameAt);
+    case InputRule::NameTooLong:
+        return withLimit(Str::UserNameTooLong, kMaxUserNameLength);
+    case InputRule::LineTooLong:
+        return withLimit(Str::UserLineTooLong, kMaxUserLineLength);
+    case InputRule::LineNameMismatch:
+        return loadString(Str::UserLineNameMismatch);
+    case InputRule::AddressMalformed:
+        return loadString(Str::AddressMalformed);
+    }
+    return {};
+}
+
+QString mountPointRuleText(MountPointRule rule) {
+    switch (rule) {
+    case MountPointRule::Ok:
+        return {};
+    case MountPointRule::FieldHasBar:
+        return loadString(Str::MountFieldBar);
+    case MountPointRule::FieldHasLineBreak:
+        return loadString(Str::MountFieldLineBreak);
+    case MountPointRule::NameTooLong:
+        return withLimit(Str::MountNameTooLong, kMaxMountNameLength);
+    case MountPointRule::LineTooLong:
+        return withLimit(Str::MountLineTooLong, kMaxMountLineLength);
+    }
+    return {};
+}
+
+} // namespace vantor

@@ -1,0 +1,211 @@
+#include "gui/platform/Strings.h"
+
+#include <QCoreApplication>
+
+#include <iterator>
+
+namespace vantor {
+
+namespace {
+
+struct Entry {
+    Str id;
+    const char* text;
+};
+
+// The English texts as the program shows them; the blanks before commas and
+// full stops, and the trailing blanks, are part of the texts.
+constexpr Entry kTable[] = {
+    {Str::AboutMenuEntry,
+     QT_TRANSLATE_NOOP("StringTable", "About VANTOR FTP SERVER wizard(&A)...")},
+    {Str::UserFileFilter,
+     QT_TRANSLATE_NOOP("StringTable", "user&group file|*.user|All files|*.*||")},
+    {Str::AllowFileFilter,
+     QT_TRANSLATE_NOOP("StringTable", "allowed IP definition file|*.allow|All files|*.*||")},
+    {Str::VfsFileFilter,
+     QT_TRANSLATE_NOOP("StringTable", "virtual file system definition file|*.vfs|All files|*.*||")},
+    {Str::TipPasvPortRange,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "If you need to specify the DATA connection port ranges , please check this "
+                       "option ( mostly used when user is restricted by Firewall )")},
+    {Str::TipPasvIpRolling,
+     QT_TRANSLATE_NOOP("StringTable", "Do not check this option if your server has legal and "
+                                      "illegal IPs at the same time ")},
+    {Str::TipCheckDataIp,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "Check this option if you don't want the ftp server to have passive "
+                       "connection with hosts with unknown IPs ( no FXP with unauthorized IPs )")},
+    {Str::TipCheckAfterLogin,
+     QT_TRANSLATE_NOOP("StringTable", "If you wish to check client's IP range after the user "
+                                      "logs in , please check this")},
+    {Str::TipCheckBeforeLogin,
+     QT_TRANSLATE_NOOP("StringTable", "If you wish to perform IP checking before any user logs "
+                                      "in , please check this")},
+    {Str::TipPermissionClass,
+     QT_TRANSLATE_NOOP("StringTable", "the below 3 check boxes are the permissions of the owner "
+                                      "of this virtual directory")},
+    {Str::TipRightRead,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "allows downloading files and reading directory lists from this directory")},
+    {Str::TipRightWrite,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "allows uploading files and making directories under this directory")},
+    {Str::TipRightExecute,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "allows deleting , renaming and overwriting files under this directory")},
+    {Str::TipInherit,
+     QT_TRANSLATE_NOOP("StringTable", "if checked , the child paths under this path will inherit "
+                                      "the permissions of this directory")},
+    {Str::TipVirtualPath,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the mapped virtual directory of a physical directory , ex: /temp")},
+    {Str::CaptionError, QT_TRANSLATE_NOOP("StringTable", "ERROR")},
+    {Str::CaptionWarning, QT_TRANSLATE_NOOP("StringTable", "WARNING")},
+    {Str::PhysicalPathEmpty, QT_TRANSLATE_NOOP("StringTable", "physical path can not be empty")},
+    {Str::PhysicalPathMissing, QT_TRANSLATE_NOOP("StringTable", "physical path does not exist")},
+    {Str::VirtualPathEmpty, QT_TRANSLATE_NOOP("StringTable", "virtual path can not be empty")},
+    {Str::VirtualPathNotFull,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "must be a full virtual path , starting from / ( root directory )")},
+    {Str::OwnerEmpty, QT_TRANSLATE_NOOP("StringTable", "empty directory owner , using default")},
+    {Str::GroupEmpty,
+     QT_TRANSLATE_NOOP("StringTable", "empty directory owner group , using default")},
+    {Str::TipServerName,
+     QT_TRANSLATE_NOOP("StringTable", "please input the server name of your FTP server")},
+    {Str::TipServerPort,
+     QT_TRANSLATE_NOOP("StringTable", "please input the listen PORT (1-65535) of the FTP server")},
+    {Str::TipRootDirectory,
+     QT_TRANSLATE_NOOP("StringTable", "please enter the root path of your FTP server , you can "
+                                      "setup your virtual file system later ")},
+    {Str::TipServerIp,
+     QT_TRANSLATE_NOOP("StringTable", "please choose the IP of your server , if your server has "
+                                      "both legal and illegal IPs , please choose a proper one")},
+    {Str::VirtualPathExists,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "virtual path already exists , please delete that virtual path first , or "
+                       "use update button to update this virtual path")},
+    {Str::RootDeleteRefused,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "please do not delete the virtual path / for FTP server root directory  , "
+                       "but you can change its physical path or the permissions")},
+    {Str::RootRenameRefused,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "please do not change the virtual path / to other virtual paths , but you "
+                       "can change its physical path to another directory")},
+    {Str::TipLevel,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "user's level , choose the proper one for the user , the guest can not "
+                       "perform any special commands and the root can do anything")},
+    {Str::TipAllowedRanges,
+     QT_TRANSLATE_NOOP("StringTable", "the allowed IP ranges , input 192.52.62. for 192.52.62.*")},
+    {Str::TipNote, QT_TRANSLATE_NOOP("StringTable", "this can be empty")},
+    {Str::TipAllowIp,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the IP or IP range that is allowed to connect to this server , please "
+                       "input full IP or partial ( ex: 140.141.41. )")},
+    {Str::TipRatio,
+     QT_TRANSLATE_NOOP("StringTable", "if you set the ratio to 1:3 that means by uploading 1kb "
+                                      "the user can download 3kb")},
+    {Str::RootDirectoryEmpty,
+     QT_TRANSLATE_NOOP("StringTable", "the server root directory can not be empty")},
+    {Str::RootDirectoryMissing,
+     QT_TRANSLATE_NOOP("StringTable", "the server root directory does not exist")},
+    {Str::FtpdFileFilter,
+     QT_TRANSLATE_NOOP("StringTable", "FTP server configuration file|*.ftpd|All files|*.*||")},
+    {Str::UserNameEmpty, QT_TRANSLATE_NOOP("StringTable", "username is empty , can not proceed")},
+    {Str::NoSingleUserFile,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "setup can not find *.user in the current working directory , please "
+                       "browse *.user files if you have some in other directories , otherwise "
+                       "please enter a new name for your user file (*.user)")},
+    {Str::NoSingleAllowFile,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "setup can not find *.allow (IP allowing definition file) in the current "
+                       "working directory , please browse *.allow files if you have some in "
+                       "other directories , otherwise please enter a new name for your user file "
+                       "(*.allow)")},
+    {Str::UserFileEmpty,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "your *.user file is empty , you will need to add a new user to your user "
+                       "file later , otherwise no one can login your FTP server")},
+    {Str::AllowFileEmpty,
+     QT_TRANSLATE_NOOP("StringTable", "your *.allow (IP allowing file) is empty , setup will not "
+                                      "save it for you and the IP checking is disabled")},
+    {Str::PathTooLong,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the path %1 is longer than %2 characters , it can not be used")},
+    {Str::FileErrorMessage,
+     QT_TRANSLATE_NOOP("StringTable", "the file %1 can not be read or written : %2")},
+    {Str::BrowseFolderTitle, QT_TRANSLATE_NOOP("StringTable", "Browse for local dir")},
+    {Str::PortFree, QT_TRANSLATE_NOOP("StringTable", "Port OK")},
+    {Str::PortUsed, QT_TRANSLATE_NOOP("StringTable", "Port USED")},
+    {Str::EnterUnsigned, QT_TRANSLATE_NOOP("StringTable", "Please enter a positive whole number.")},
+    {Str::EnterInteger, QT_TRANSLATE_NOOP("StringTable", "Please enter a whole number.")},
+    {Str::EnterNumberInRange,
+     QT_TRANSLATE_NOOP("StringTable", "Please enter a whole number from %1 to %2.")},
+    {Str::EnterAtMostChars,
+     QT_TRANSLATE_NOOP("StringTable", "Please enter no more than %1 characters.")},
+    {Str::CurrentDirectoryTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the current working directory is longer than %1 "
+                                      "characters , setup can not use it")},
+    {Str::CurrentDirectoryUnreadable,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the current working directory can not be read , setup can not use it")},
+    {Str::ServerNameLineBreak,
+     QT_TRANSLATE_NOOP("StringTable", "the server name can not hold a line break")},
+    {Str::RootDirectoryBadCharacter,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the server root directory can not hold a line break or the character |")},
+    {Str::FileReasonDenied, QT_TRANSLATE_NOOP("StringTable", "permission denied")},
+    {Str::FileReasonMissing,
+     QT_TRANSLATE_NOOP("StringTable", "the file or its folder does not exist")},
+    {Str::FileReasonFolder, QT_TRANSLATE_NOOP("StringTable", "it is a folder , not a file")},
+    {Str::FileReasonDiskFull, QT_TRANSLATE_NOOP("StringTable", "the disk is full")},
+    {Str::FileReasonReadOnly, QT_TRANSLATE_NOOP("StringTable", "the disk can not be written")},
+    {Str::FileReasonNameTooLong, QT_TRANSLATE_NOOP("StringTable", "the name is too long")},
+    {Str::TextLineBreak, QT_TRANSLATE_NOOP("StringTable", "the text can not hold a line break")},
+    {Str::UserFieldColon,
+     QT_TRANSLATE_NOOP("StringTable", "the character : can not be used in a name , password , "
+                                      "group , note or language")},
+    {Str::UserNameAt,
+     QT_TRANSLATE_NOOP("StringTable", "the user name can not hold the character @ , it separates "
+                                      "the user from the IP in the *.allow file")},
+    {Str::UserNameTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the user name is longer than %1 characters")},
+    {Str::UserLineTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the account is longer than %1 characters in all , please "
+                                      "shorten its texts")},
+    {Str::UserLineNameMismatch,
+     QT_TRANSLATE_NOOP("StringTable", "the account line does not belong to the user name")},
+    {Str::AddressMalformed,
+     QT_TRANSLATE_NOOP("StringTable", "the IP must be a full IP such as 140.141.41.1 or a partial "
+                                      "one ending in . such as 140.141.41.")},
+    {Str::MountFieldBar,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the character | can not be used in a path or a name of a mount point")},
+    {Str::MountFieldLineBreak,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "a path or a name of a mount point can not hold a line break")},
+    {Str::MountNameTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the owner or group name is longer than %1 characters")},
+    {Str::MountLineTooLong,
+     QT_TRANSLATE_NOOP("StringTable", "the mount point is longer than %1 characters in all , "
+                                      "please use shorter paths")},
+    {Str::PathLineBreak,
+     QT_TRANSLATE_NOOP("StringTable", "a file or folder name can not hold a line break")},
+    {Str::FileNameEmpty,
+     QT_TRANSLATE_NOOP("StringTable", "the file name can not be empty , setup can not save a file "
+                                      "without a name")},
+};
+
+} // namespace
+
+QString loadString(Str id) {
+    for (const auto& entry : kTable) {
+        if (entry.id == id)
+            return QCoreApplication::translate("StringTable", entry.text);
+    }
+    return {};
+}
+
+} // namespace vantor

@@ -1,0 +1,453 @@
+#include "gui/users/UserManagerDialog.h"
+
+#include "core/lines/TextLineList.h"
+#include "core/users/AllowFile.h"
+#include "core/users/UserFile.h"
+#include "core/users/UserLine.h"
+#include "gui/app/FileChoice.h"
+#include "gui/app/Tooltip.h"
+#include "gui/platform/DataExchange.h"
+#include "gui/platform/ListHelpers.h"
+#include "gui/platform/Messages.h"
+#include "gui/platform/QtText.h"
+#include "gui/platform/RuleTexts.h"
+#include "gui/users/UpDownBox.h"
+#include "ui_UserManagerDialog.h"
+
+#include <QSignalBlocker>
+
+#include <utility>
+
+namespace vantor {
+
+namespace {
+
+constexpr std::uint32_t kMinSpeed = 1;
+constexpr std::uint32_t kMaxSpeed = 5000;
+constexpr std::uint32_t kMaxCount = 65535;
+
+QStringList toQtList(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const auto& text : texts)
+        list.push_back(toQt(text));
+    return list;
+}
+
+// Field `index` of an account line; nothing when the line is too short to
+// hold it, and the control then keeps what it shows.
+std::optional<std::string> fieldOf(std::string_view line, int index) {
+    std::string field;
+    if (!ExtractField(index, line, field, kUserFieldSeparator))
+        return std::nullopt;
+    return field;
+}
+
+// A limit reads as off only from the exact text "0".
+void showLimit(const std::optional<std::string>& field, QCheckBox* check, UpDownBox* box) {
+    if (!field)
+        return;
+    check->setChecked(*field != "0");
+    pushNumber(box->edit(), static_cast<std::uint32_t>(ReadLenientNumber(*field)));
+}
+
+void selectByText(QComboBox* box, std::optional<std::string_view> text) {
+    if (!text)
+        return;
+    if (const int index = findExact(box, toQt(*text)); index >= 0)
+        box->setCurrentIndex(index);
+}
+
+} // namespace
+
+UserManagerDialog::UserManagerDialog(WizardState& state, QWidget* parent)
+    : ModalDialog(parent), state_(state), form_(std::make_unique<::Ui::UserManagerDialog>()) {
+    form_->setupUi(this);
+    layout()->setMenuBar(form_->menuBar);
+    // Completion would turn a new name typed as the beginning of an existing
+    // one into that name; the boxes list exactly what the files hold.
+    for (QComboBox* box : {form_->nameCombo, form_->groupCombo, form_->allowIpCombo})
+        box->setCompleter(nullptr);
+
+    connect(form_->nameCombo, &QComboBox::currentIndexChanged, this,
+            [this] { runFileAction(this, [this] { showSelectedUser(); }); });
+    connect(form_->addUserButton, &QPushButton::clicked, this, [this] { storeAccount(false); });
+    connect(form_->updateUserButton, &QPushButton::clicked, this, [this] { storeAccount(true); });
+    connect(form_->delUserButton, &QPushButton::clicked, this, &UserManagerDialog::deleteAccount);
+    connect(form_->addAddressButton, &QPushButton::clicked, this, &UserManagerDialog::addAddress);
+    connect(form_->delAddressButton, &QPushButton::clicked, this,
+            &UserManagerDialog::deleteAddress);
+    const std::pair<QCheckBox*, UpDownBox*> limits[] = {
+        {form_->downloadLimitCheck, form_->downloadLimitBox},
+        {form_->uploadLimitCheck, form_->uploadLimitBox},
+        {form_->maxLoginsCheck, form_->maxLoginsBox},
+        {form_->ratioCheck, form_->ratioBox}};
+    for (const auto& [check, box] : limits)
+        connect(check, &QCheckBox::clicked, this,
+                [this, check = check, box = box] { limitClicked(check, box); });
+    connect(form_->okButton, &QPushButton::clicked, this, &UserManagerDialog::accept);
+    connect(form_->openAction, &QAction::triggered, this, &UserManagerDialog::openFiles);
+    connect(form_->newAction, &QAction::triggered, this, &UserManagerDialog::newFiles);
+    connect(form_->saveAction, &QAction::triggered, this, &UserManagerDialog::save);
+    connect(form_->saveAsAction, &QAction::triggered, this, &UserManagerDialog::saveAs);
+}
+
+UserManagerDialog::~UserManagerDialog() = default;
+
+void UserManagerDialog::initDialog() {
+    AttachTooltip(form_->levelLabel, loadString(Str::TipLevel));
+    AttachTooltip(form_->noteLabel, loadString(Str::TipNote));
+    AttachTooltip(form_->allowIpLabel, loadString(Str::TipAllowIp));
+    AttachTooltip(form_->allowIpCombo, loadString(Str::TipAllowedRanges));
+    AttachTooltip(form_->ratioBox, loadString(Str::TipRatio));
+    form_->downloadLimitBox->setRange(kMinSpeed, kMaxSpeed);
+    form_->uploadLimitBox->setRange(kMinSpeed, kMaxSpeed);
+    form_->maxLoginsBox->setRange(0, kMaxCount);
+    form_->ratioBox->setRange(0, kMaxCount);
+    runFileAction(this, [this] { start(); });
+}
+
+void UserManagerDialog::accept() {
+    if (takeNumbers())
+        QDialog::accept();
+}
+
+// Also what Open and New run once they have set the file names.
+void UserManagerDialog::start() {
+    addressesAsRead_ = false;
+    resetValues();
+    {
+        const QSignalBlocker blocker(form_->nameCombo);
+        form_->levelCombo->clear();
+        form_->languageCombo->clear();
+        form_->allowIpCombo->clear();
+        for (const auto& level : kUserLevels)
+            form_->levelCombo->addItem(toQt(level.name));
+        for (const auto& language : kUserLanguages)
+            form_->languageCombo->addItem(toQt(language.displayName));
+        form_->levelCombo->setCurrentIndex(-1);
+        form_->languageCombo->setCurrentIndex(0);
+        setWindowTitle(toQt(state_.design.userFile));
+    }
+    refreshUserBoxes();
+}
+
+void UserManagerDialog::resetValues() {
+    for (QLineEdit* number : {form_->downloadLimitBox->edit(), form_->uploadLimitBox->edit(),
+                              form_->maxLoginsBox->edit(), form_->ratioBox->edit(),
+                              form_->uploadedEdit, form_->downloadedEdit})
+        number->setText(QStringLiteral("0"));
+    form_->groupCombo->setEditText(QString());
+    form_->passwordEdit->clear();
+    form_->allowIpCombo->setEditText(QString());
+    form_->noteEdit->clear();
+    form_->accountAllowedCheck->setChecked(true);
+    enableLimitBoxes();
+}
+
+void UserManagerDialog::fillUserBoxes() {
+    const QSignalBlocker blocker(form_->nameCombo);
+    const QString group = form_->groupCombo->currentText();
+    fillSorted(form_->nameCombo, toQtList(ListUserNames(state_.userLines)));
+    // Most changes of an account leave the groups as they were.
+    if (std::vector<std::string> groups = ListGroupNames(state_.userLines); groups != groupNames_) {
+        fillSorted(form_->groupCombo, toQtList(groups));
+        groupNames_ = std::move(groups);
+    }
+    form_->groupCombo->setEditText(group);
+    form_->nameCombo->setCurrentIndex(form_->nameCombo->count() > 0 ? 0 : -1);
+    if (form_->nameCombo->count() == 0)
+        form_->nameCombo->setEditText(QString());
+}
+
+// The account shown afterwards is the first of the sorted names, not
+// necessarily the one just changed.
+void UserManagerDialog::refreshUserBoxes() {
+    LoadUserLineList(state_.design.userFile, state_.userLines);
+    fillUserBoxes();
+    showSelectedUser(false);
+}
+
+// The same once a store has left in the list what the file now reads as;
+// the allowed addresses are as they were.
+void UserManagerDialog::showStoredAccounts() {
+    fillUserBoxes();
+    showSelectedUser(false, false);
+}
+
+// The lists are read again unless the caller has just read them.
+void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
+    const std::string name = selectedName();
+    if (reload)
+        LoadUserLineList(state_.design.userFile, state_.userLines);
+    std::optional<std::string> line;
+    for (const auto entry : state_.userLines) {
+        // Field 1 begins every line: only a line that begins with the name
+        // needs the field taken out.
+        if (entry.starts_with(name) && UserNameOf(entry) == name) {
+            line = std::string(entry);
+            break;
+        }
+    }
+    if (!line)
+        return;
+
+    if (const auto password = fieldOf(*line, 2))
+        pushText(form_->passwordEdit, *password);
+    if (const auto group = fieldOf(*line, 3))
+        form_->groupCombo->setEditText(toQt(*group));
+    if (const auto level = fieldOf(*line, 1)) {
+        for (const auto& known : kUserLevels)
+            if (*level == std::to_string(known.number))
+                selectByText(form_->levelCombo, known.name);
+    }
+    if (const auto allowed = fieldOf(*line, 4))
+        form_->accountAllowedCheck->setChecked(*allowed != "0");
+    showLimit(fieldOf(*line, 5), form_->downloadLimitCheck, form_->downloadLimitBox);
+    showLimit(fieldOf(*line, 6), form_->uploadLimitCheck, form_->uploadLimitBox);
+    showLimit(fieldOf(*line, 7), form_->ratioCheck, form_->ratioBox);
+    showLimit(fieldOf(*line, 8), form_->maxLoginsCheck, form_->maxLoginsBox);
+    if (const auto checkOff = fieldOf(*line, 9))
+        form_->ipCheckOffCheck->setChecked(*checkOff != "0");
+    if (const auto downloaded = fieldOf(*line, 10))
+        pushNumber(form_->downloadedEdit,
+                   static_cast<std::uint32_t>(ReadLenientNumber(*downloaded)));
+    if (const auto uploaded = fieldOf(*line, 11))
+        pushNumber(form_->uploadedEdit, static_cast<std::uint32_t>(ReadLenientNumber(*uploaded)));
+    if (const auto note = fieldOf(*line, 12))
+        pushText(form_->noteEdit, *note);
+    if (const auto language = fieldOf(*line, 13))
+        selectByText(form_->languageCombo, LanguageDisplayName(*language));
+    showAddresses(name, reload || reloadAddresses);
+    enableLimitBoxes();
+}
+
+void UserManagerDialog::showAddresses(const std::string& name, bool reload) {
+    QComboBox* box = form_->allowIpCombo;
+    std::vector<std::string> addresses;
+    if (reload || !addressesAsRead_) {
+        addressesAsRead_ = false;
+        addresses = LoadAllowedAddresses(state_.design.allowFile, state_.allowed, name);
+        addressesAsRead_ = true;
+    } else {
+        addresses = AllowedAddressesOf(state_.allowed, name);
+    }
+    fillSorted(box, toQtList(addresses));
+    box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    if (box->count() == 0)
+        box->setEditText(QString());
+}
+
+void UserManagerDialog::enableLimitBoxes() {
+    form_->downloadLimitBox->setEnabled(form_->downloadLimitCheck->isChecked());
+    form_->uploadLimitBox->setEnabled(form_->uploadLimitCheck->isChecked());
+    form_->maxLoginsBox->setEnabled(form_->maxLoginsCheck->isChecked());
+    form_->ratioBox->setEnabled(form_->ratioCheck->isChecked());
+}
+
+std::optional<UserManagerDialog::Numbers> UserManagerDialog::takeNumbers() {
+    Numbers numbers;
+    if (!takeUnsigned(form_->downloadLimitBox->edit(), numbers.downloadLimit) ||
+        !takeUnsigned(form_->uploadedEdit, numbers.uploaded) ||
+        !takeUnsigned(form_->uploadLimitBox->edit(), numbers.uploadLimit) ||
+        !takeUnsigned(form_->downloadedEdit, numbers.downloaded) ||
+        !takeUnsigned(form_->maxLoginsBox->edit(), numbers.maxLogins) ||
+        !takeUnsigned(form_->ratioBox->edit(), numbers.ratio))
+        return std::nullopt;
+    return numbers;
+}
+
+std::string UserManagerDialog::selectedName() const {
+    const QComboBox* box = form_->nameCombo;
+    return box->currentIndex() >= 0 ? toBytes(box->itemText(box->currentIndex())) : std::string();
+}
+
+UserLine UserManagerDialog::account(const std::string& name, const Numbers& numbers) const {
+    UserLine user;
+    user.name = name;
+    if (form_->levelCombo->currentIndex() >= 0)
+        user.level = LevelNumber(toBytes(form_->levelCombo->currentText())).value_or(kNoLevel);
+    user.password = toBytes(form_->passwordEdit->text());
+    user.group = toBytes(form_->groupCombo->currentText());
+    user.accountAllowed = form_->accountAllowedCheck->isChecked();
+    // A limit that is off is stored as 0, whatever its box still shows.
+    const auto limit = [](const QCheckBox* check, std::uint32_t value) {
+        return check->isChecked() ? value : 0u;
+    };
+    user.downloadLimit = limit(form_->downloadLimitCheck, numbers.downloadLimit);
+    user.uploadLimit = limit(form_->uploadLimitCheck, numbers.uploadLimit);
+    user.ratio = limit(form_->ratioCheck, numbers.ratio);
+    user.maxLogins = limit(form_->maxLoginsCheck, numbers.maxLogins);
+    user.ipCheckOff = form_->ipCheckOffCheck->isChecked();
+    user.downloaded = numbers.downloaded;
+    user.uploaded = numbers.uploaded;
+    user.note = toBytes(form_->noteEdit->text());
+    if (form_->languageCombo->currentIndex() >= 0)
+        user.language = std::string(LanguageCode(toBytes(form_->languageCombo->currentText()))
+                                        .value_or(std::string_view()));
+    return user;
+}
+
+bool UserManagerDialog::refuse(QWidget* field, InputRule rule) {
+    showError(this, inputRuleText(rule));
+    field->setFocus();
+    return false;
+}
+
+// Checked here, before the core would refuse it, to name the field at fault.
+bool UserManagerDialog::accountAcceptable(const UserLine& user) {
+    if (const InputRule rule = CheckUserName(user.name); rule != InputRule::Ok)
+        return refuse(form_->nameCombo, rule);
+    const std::pair<const std::string*, QWidget*> texts[] = {{&user.password, form_->passwordEdit},
+                                                             {&user.group, form_->groupCombo},
+                                                             {&user.note, form_->noteEdit}};
+    for (const auto& [text, field] : texts)
+        if (const InputRule rule = CheckUserTextField(*text); rule != InputRule::Ok)
+            return refuse(field, rule);
+    // What is left is the length of the whole line; the note is the text most
+    // likely to make it long.
+    if (const InputRule rule = CheckUserLine(user); rule != InputRule::Ok)
+        return refuse(form_->noteEdit, rule);
+    return true;
+}
+
+// "add user" stores under the typed name, "update user" under the selected
+// one, so that an account can be changed without retyping its name.
+void UserManagerDialog::storeAccount(bool underSelectedName) {
+    const auto numbers = takeNumbers();
+    if (!numbers)
+        return;
+    const std::string name =
+        underSelectedName ? selectedName() : toBytes(form_->nameCombo->currentText());
+    const UserLine user = account(name, *numbers);
+    if (!accountAcceptable(user))
+        return;
+    runFileAction(this, [&] {
+        StoreUserLine(state_.design.userFile, user, state_.userLines);
+        showStoredAccounts();
+    });
+}
+
+// The account's addresses stay in the allowed address file.
+void UserManagerDialog::deleteAccount() {
+    if (!takeNumbers())
+        return;
+    const std::string name = toBytes(form_->nameCombo->currentText());
+    runFileAction(this, [&] {
+        RemoveUserLine(state_.design.userFile, name, state_.userLines);
+        showStoredAccounts();
+    });
+}
+
+void UserManagerDialog::addAddress() {
+    if (!takeNumbers())
+        return;
+    const std::string name = selectedName();
+    const std::string address = toBytes(form_->allowIpCombo->currentText());
+    if (address.empty())
+        return;
+    if (const InputRule rule = CheckUserName(name); rule != InputRule::Ok) {
+        refuse(form_->nameCombo, rule);
+        return;
+    }
+    if (const InputRule rule = CheckAllowedAddress(address); rule != InputRule::Ok) {
+        refuse(form_->allowIpCombo, rule);
+        return;
+    }
+    runFileAction(this, [&] {
+        if (!AddAllowedAddress(state_.design.allowFile, state_.allowed, name, address))
+            return;
+        // A reading would order the entries otherwise.
+        addressesAsRead_ = false;
+        addSorted(form_->allowIpCombo, toQt(address));
+        form_->allowIpCombo->setCurrentIndex(0);
+    });
+}
+
+// Only an entry of the shown account can go, and the box loses it only once
+// the file has: an address for every account, or one typed only in part,
+// stays listed because it stays in force.
+void UserManagerDialog::deleteAddress() {
+    if (!takeNumbers())
+        return;
+    const std::string name = selectedName();
+    const std::string address = toBytes(form_->allowIpCombo->currentText());
+    if (!address.empty()) {
+        const bool held = state_.allowed.contains(AllowedEntry(name, address));
+        const bool removed = runFileAction(this, [&] {
+            RemoveAllowedAddress(state_.design.allowFile, state_.allowed, name, address);
+            addressesAsRead_ = false;
+        });
+        if (!removed)
+            return;
+        if (const int index = findExact(form_->allowIpCombo, toQt(address)); held && index >= 0) {
+            const QSignalBlocker blocker(form_->allowIpCombo);
+            form_->allowIpCombo->removeItem(index);
+        }
+    }
+    form_->allowIpCombo->setEditText(QString());
+}
+
+void UserManagerDialog::limitClicked(QCheckBox* check, UpDownBox* box) {
+    if (!check->isChecked())
+        box->edit()->setText(QStringLiteral("0"));
+    box->setEnabled(check->isChecked());
+}
+
+// A cancel at the second question leaves the new user file name in place,
+// while the dialog still shows the accounts of the old one.
+// Both names are taken only once both are answered: the accounts shown stay
+// those of the previous file, and a Save under the new name would overwrite
+// its accounts with them.
+void UserManagerDialog::openFiles() {
+    const auto userFile = AskForDefinitionFile(this, kUserFileKind);
+    if (!userFile)
+        return;
+    const auto allowFile = AskForDefinitionFile(this, kAllowFileKind);
+    if (!allowFile)
+        return;
+    state_.design.userFile = *userFile;
+    state_.design.allowFile = *allowFile;
+    runFileAction(this, [this] { start(); });
+}
+
+// The allowed address list is emptied too, so that a later "Save as" cannot
+// carry the previous file's addresses into the new file.
+void UserManagerDialog::newFiles() {
+    state_.design.userFile.clear();
+    state_.design.allowFile.clear();
+    state_.allowed.clear();
+    for (QCheckBox* flag : {form_->downloadLimitCheck, form_->uploadLimitCheck,
+                            form_->maxLoginsCheck, form_->ratioCheck, form_->ipCheckOffCheck})
+        flag->setChecked(false);
+    {
+        const QSignalBlocker blocker(form_->nameCombo);
+        form_->nameCombo->setEditText(QString());
+    }
+    runFileAction(this, [this] { start(); });
+}
+
+// Written also when the list is empty: here the user asked for it.
+void UserManagerDialog::save() {
+    runFileAction(
+        this, [this] { WriteLineList(state_.userLines, state_.design.userFile, kUserFileMode); });
+}
+
+// The title keeps the previous name. A name is taken once its file is written.
+void UserManagerDialog::saveAs() {
+    const auto userFile = AskForDefinitionFile(this, kUserFileKind, FileRequest::Kind::Save);
+    if (!userFile)
+        return;
+    if (!runFileAction(this, [&] { WriteLineList(state_.userLines, *userFile, kUserFileMode); }))
+        return;
+    state_.design.userFile = *userFile;
+    const auto allowFile = AskForDefinitionFile(this, kAllowFileKind, FileRequest::Kind::Save);
+    if (!allowFile)
+        return;
+    if (runFileAction(this, [&] { WriteLineList(state_.allowed, *allowFile); })) {
+        state_.design.allowFile = *allowFile;
+        addressesAsRead_ = false;
+    }
+}
+
+} // namespace vantor

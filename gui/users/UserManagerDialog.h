@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/server/WizardState.h"
+#include "core/users/Validation.h"
+#include "gui/platform/Ui.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+
+namespace Ui {
+class UserManagerDialog;
+}
+
+namespace vantor {
+
+class UpDownBox;
+struct UserLine;
+
+// Adds, changes and deletes the accounts of the current user file and the
+// addresses allowed for each. Every change goes to its file at once; OK only
+// closes the dialog, and closing it in any way writes nothing. The title names
+// the user file.
+class UserManagerDialog : public ModalDialog {
+    Q_OBJECT
+public:
+    explicit UserManagerDialog(WizardState& state, QWidget* parent = nullptr);
+    ~UserManagerDialog() override;
+
+    void initDialog() override;
+    void accept() override;
+
+private:
+    // The number boxes as taken, in the order Tab reaches them.
+    struct Numbers {
+        std::uint32_t downloadLimit = 0;
+        std::uint32_t uploaded = 0;
+        std::uint32_t uploadLimit = 0;
+        std::uint32_t downloaded = 0;
+        std::uint32_t maxLogins = 0;
+        std::uint32_t ratio = 0;
+    };
+
+    void start();
+    void resetValues();
+    void fillUserBoxes();
+    void refreshUserBoxes();
+    void showStoredAccounts();
+    void showSelectedUser(bool reload = true, bool reloadAddresses = true);
+    void showAddresses(const std::string& name, bool reload);
+    void enableLimitBoxes();
+
+    std::optional<Numbers> takeNumbers();
+    std::string selectedName() const;
+    UserLine account(const std::string& name, const Numbers& numbers) const;
+    bool accountAcceptable(const UserLine& user);
+    bool refuse(QWidget* field, InputRule rule);
+
+    void storeAccount(bool underSelectedName);
+    void deleteAccount();
+    void addAddress();
+    void deleteAddress();
+    void limitClicked(QCheckBox* check, UpDownBox* box);
+
+    void openFiles();
+    void newFiles();
+    void save();
+    void saveAs();
+
+    WizardState& state_;
+    std::unique_ptr<::Ui::UserManagerDialog> form_;
+    // The allowed address list is what the allow file read as at the last
+    // reading, not changed since: showing another account needs no reading.
+    bool addressesAsRead_ = false;
+    // What the group box was last filled from, in that order.
+    std::vector<std::string> groupNames_;
+};
+
+} // namespace vantor

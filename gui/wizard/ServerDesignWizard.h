@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/server/WizardState.h"
+
+namespace vantor {
+
+// Runs the server design wizard from its first page; returns when the chain of
+// pages has ended.
+void runServerDesignWizard(WizardState& state);
+
+} // namespace vantor
