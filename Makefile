@@ -18,7 +18,7 @@ CTEST_FLAGS ?= --output-on-failure -j$(JOBS)
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: run test bootstrap build check-format format bench deb fuzz fuzz-build clean
+.PHONY: run test bootstrap build check-format check-layers format bench deb fuzz fuzz-build clean
 
 bootstrap:
 	bash scripts/bootstrap.sh
@@ -33,7 +33,7 @@ run: build
 # A fresh build with warnings as errors, then a second one under the address
 # and undefined-behaviour sanitizers; every test runs in both. Last, a short
 # run of every fuzz target.
-test: bootstrap check-format
+test: bootstrap check-format check-layers
 	rm -rf $(TEST_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_WERROR=ON
 	cmake --build $(TEST_BUILD) -j$(JOBS)
@@ -51,6 +51,10 @@ fuzz-build: bootstrap
 
 fuzz: fuzz-build
 	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The core includes no Qt, no gui/ and no cli/; cli/ includes no gui/.
+check-layers:
+	bash scripts/check-layers.sh
 
 check-format: bootstrap
 	clang-format --dry-run --Werror $(SOURCES)

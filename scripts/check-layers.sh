@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Keeps the three wings honest: the core includes neither Qt nor the wizard
+# nor the command-line program, the command-line program never includes the
+# wizard, and the wizard never includes the command-line program. The link
+# side is kept by the CMake targets; this catches an include that would only
+# show up once a header starts to need the other side.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+status=0
+forbid() { # folder, pattern, what is wrong
+  local hits
+  if [ -d "$1" ]; then
+    hits=$(grep -rnE --include='*.h' --include='*.cpp' "$2" "$1" || true)
+    if [ -n "$hits" ]; then
+      printf 'check-layers: %s\n%s\n' "$3" "$hits" >&2
+      status=1
+    fi
+  fi
+}
+
+forbid core '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Q|qt|ui_|gui/|cli/)' \
+  'core/ may include only the standard library and core/'
+forbid cli '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](QtWidgets|QtGui|QApplication|QWidget|ui_|gui/)' \
+  'cli/ may not include the wizard, Qt Widgets or Qt GUI'
+forbid gui '^[[:space:]]*#[[:space:]]*include[[:space:]]*"cli/' \
+  'gui/ may not include cli/'
+exit $status
