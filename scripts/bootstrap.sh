@@ -24,6 +24,13 @@ packages=(
   fonts-dejavu-core
   desktop-file-utils
   appstream
+  libcli11-dev
+  nlohmann-json3-dev
+  libcsv-dev
+  scdoc
+  acl
+  lintian
+  devscripts
 )
 
 missing=()
