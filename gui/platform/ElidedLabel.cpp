@@ -13,6 +13,8 @@ constexpr int kHintCharacters = 24;
 
 void ElidedLabel::setFullText(const QString& text) {
     fullText_ = text;
+    // A screen reader reads the whole text, not what fits.
+    setAccessibleName(text);
     elide();
 }
 
