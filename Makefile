@@ -2,6 +2,7 @@
 #   make run   sets up, builds and starts the wizard
 #   make test  sets up, builds from scratch and runs every test, headless
 #   make deb   builds the Debian package into build-deb/
+#   make check-deb  builds the package and checks it with lintian and hardening-check
 # Each installs what it needs through scripts/bootstrap.sh first.
 
 JOBS        ?= $(shell nproc)
@@ -18,7 +19,7 @@ CTEST_FLAGS ?= --output-on-failure -j$(JOBS)
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: run test bootstrap build check-format check-layers format bench deb fuzz fuzz-build clean
+.PHONY: run test bootstrap build check-format check-layers format bench deb check-deb fuzz fuzz-build clean
 
 bootstrap:
 	bash scripts/bootstrap.sh
@@ -68,12 +69,15 @@ bench: bootstrap
 	./$(BENCH_BUILD)/bench/vantor_benchmarks
 	./$(BENCH_BUILD)/bench/gui/vantor_gui_benchmarks
 
-# Only the program goes into the package, so only the program is built; cpack
-# would otherwise build the tests and benchmarks too before packing.
+# Built as Debian builds its packages (the flags of dpkg-buildflags, all
+# hardening, stripped), with everything the project installs and no tests.
 deb: bootstrap
-	cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-	cmake --build $(DEB_BUILD) -j$(JOBS) --target vantor-wizard
-	cd $(DEB_BUILD) && cpack
+	JOBS=$(JOBS) bash scripts/build-deb.sh $(DEB_BUILD)
+
+# The package as a maintainer checks it: lintian without errors or warnings,
+# hardening-check on every program, the Recommends and the documentation.
+check-deb: deb
+	bash scripts/check-deb.sh $(DEB_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(DEB_BUILD) $(FUZZ_BUILD)

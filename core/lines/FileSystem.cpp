@@ -1,6 +1,7 @@
 #include "core/lines/FileSystem.h"
 
 #include "core/lines/TextCase.h"
+#include "core/lines/TextLineList.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -95,6 +96,11 @@ std::string CurrentDirectory() {
         buffer.resize(buffer.size() * 2);
     }
     return buffer.data();
+}
+
+void ChangeCurrentDirectory(const std::string& directory) {
+    if (::chdir(directory.c_str()) != 0)
+        throw FileError(directory, errno);
 }
 
 } // namespace vantor

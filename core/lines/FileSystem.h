@@ -41,5 +41,8 @@ std::string DirectoryName(const std::string& path);
 // The process's current directory; empty when it cannot be read (it was
 // removed, or a folder above it may not be searched).
 std::string CurrentDirectory();
+// Makes `directory` the process's current directory, where every later search
+// and default name starts; throws a FileError naming it when that fails.
+void ChangeCurrentDirectory(const std::string& directory);
 
 } // namespace vantor

@@ -8,13 +8,19 @@
 
 namespace vantor {
 
+std::optional<std::string> ChooseFolder(QWidget* owner, Str title) {
+    const auto folder = ui().browseForFolder(owner, loadString(title));
+    if (!folder)
+        return std::nullopt;
+    std::string path = toBytes(*folder);
+    if (!checkPathUsable(owner, path))
+        return std::nullopt;
+    return path;
+}
+
 void BrowseForFolder(QWidget* owner, QLineEdit* target) {
-    QString result;
-    if (const auto folder = ui().browseForFolder(owner, loadString(Str::BrowseFolderTitle))) {
-        if (checkPathUsable(owner, toBytes(*folder)))
-            result = *folder;
-    }
-    target->setText(result);
+    const auto folder = ChooseFolder(owner, Str::BrowseFolderTitle);
+    target->setText(folder ? toQt(*folder) : QString());
 }
 
 } // namespace vantor

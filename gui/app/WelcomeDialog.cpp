@@ -3,17 +3,27 @@
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
 #include "gui/app/FileChoice.h"
+#include "gui/app/FolderBrowser.h"
 #include "gui/platform/Messages.h"
+#include "gui/platform/QtText.h"
 #include "gui/users/UserManagerDialog.h"
 #include "gui/vfs/VfsEditorDialog.h"
 #include "gui/wizard/ServerDesignWizard.h"
 #include "ui_WelcomeDialog.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace vantor {
 
 WelcomeDialog::WelcomeDialog(WizardState& state, QWidget* parent)
     : ModalDialog(parent), state_(state), form_(std::make_unique<::Ui::WelcomeDialog>()) {
     form_->setupUi(this);
+    form_->folderCaptionLabel->setText(loadString(Str::WorkingFolderCaption));
+    form_->folderHintLabel->setText(loadString(Str::WorkingFolderHomeHint));
+    form_->folderButton->setToolTip(loadString(Str::WorkingFolderButtonTip));
+    showWorkingFolder();
+    connect(form_->folderButton, &QPushButton::clicked, this, &WelcomeDialog::chooseWorkingFolder);
     connect(form_->designButton, &QPushButton::clicked, this, &WelcomeDialog::designServer);
     connect(form_->editUsersButton, &QPushButton::clicked, this,
             &WelcomeDialog::editUsersAndGroups);
@@ -24,8 +34,35 @@ WelcomeDialog::WelcomeDialog(WizardState& state, QWidget* parent)
 
 WelcomeDialog::~WelcomeDialog() = default;
 
+void WelcomeDialog::chooseWorkingFolder() {
+    if (const auto folder = ChooseFolder(this, Str::WorkingFolderBrowseTitle))
+        runFileAction(this, [&] { ChangeCurrentDirectory(*folder); });
+    showWorkingFolder();
+}
+
+namespace {
+
+bool isHomeFolder(const QString& folder) {
+    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
+    return !home.isEmpty() && QFileInfo(folder).canonicalFilePath() == home;
+}
+
+} // namespace
+
+// Read again after every action, since an action may have written the first
+// definition file into the folder.
+void WelcomeDialog::showWorkingFolder() {
+    const std::string folder = CurrentDirectory();
+    const QString shown = QDir::toNativeSeparators(toQt(folder));
+    form_->folderPathLabel->setFullText(shown);
+    form_->folderPathLabel->setToolTip(shown);
+    form_->folderHintLabel->setHidden(folder.empty() || !isHomeFolder(shown) ||
+                                      HoldsDefinitionFiles(folder));
+}
+
 void WelcomeDialog::designServer() {
     runServerDesignWizard(state_);
+    showWorkingFolder();
 }
 
 void WelcomeDialog::editUsersAndGroups() {
@@ -43,6 +80,7 @@ void WelcomeDialog::editUsersAndGroups() {
         design.allowFile = JoinPath(directory, kDefaultAllowFileName);
     UserManagerDialog dialog(state_, this);
     ui().runModal(dialog);
+    showWorkingFolder();
 }
 
 void WelcomeDialog::editVirtualFileSystem() {
@@ -59,6 +97,7 @@ void WelcomeDialog::editVirtualFileSystem() {
     VfsEditorDialog editor(state_, this);
     editor.enterFileMode();
     ui().runModal(editor);
+    showWorkingFolder();
 }
 
 } // namespace vantor

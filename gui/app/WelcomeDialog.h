@@ -13,6 +13,9 @@ namespace vantor {
 
 // The start dialog: the hub from which the wizard and the two editors are run.
 // "Exit", Enter, Escape and the close box close it, which ends the program.
+// It shows the working folder, where every action looks for and proposes its
+// files, and "..." changes it: a program started from the desktop menu starts
+// in the home folder, which is marked as long as it holds no definition file.
 class WelcomeDialog : public ModalDialog {
     Q_OBJECT
 public:
@@ -20,6 +23,8 @@ public:
     ~WelcomeDialog() override;
 
 private:
+    void chooseWorkingFolder();
+    void showWorkingFolder();
     void designServer();
     void editUsersAndGroups();
     void editVirtualFileSystem();

@@ -196,6 +196,16 @@ constexpr Entry kTable[] = {
     {Str::FileNameEmpty,
      QT_TRANSLATE_NOOP("StringTable", "the file name can not be empty , setup can not save a file "
                                       "without a name")},
+    {Str::WorkingFolderCaption, QT_TRANSLATE_NOOP("StringTable", "&Working directory:")},
+    {Str::WorkingFolderHomeHint,
+     QT_TRANSLATE_NOOP("StringTable", "this is your home directory and it holds no FTP server "
+                                      "definition files , please choose the FTP server's "
+                                      "directory with ...")},
+    {Str::WorkingFolderButtonTip,
+     QT_TRANSLATE_NOOP("StringTable", "choose the directory in which setup looks for and writes "
+                                      "the FTP server definition files")},
+    {Str::WorkingFolderBrowseTitle,
+     QT_TRANSLATE_NOOP("StringTable", "Choose the FTP server's directory")},
 };
 
 } // namespace

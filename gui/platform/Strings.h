@@ -89,6 +89,12 @@ enum class Str : int {
 
     // The finish page.
     FileNameEmpty = 175,
+
+    // The working folder line of the start dialog.
+    WorkingFolderCaption = 200,
+    WorkingFolderHomeHint = 201,
+    WorkingFolderButtonTip = 202,
+    WorkingFolderBrowseTitle = 203,
 };
 
 // The text of an entry in the user's language; empty for an unknown number.

@@ -318,6 +318,22 @@
         <source>a file or folder name can not hold a line break</source>
         <translation>檔案或資料夾名稱不可包含換行</translation>
     </message>
+    <message>
+        <source>&amp;Working directory:</source>
+        <translation>工作目錄(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>this is your home directory and it holds no FTP server definition files , please choose the FTP server&apos;s directory with ...</source>
+        <translation>這是您的家目錄，其中沒有 FTP 伺服器定義檔，請以「...」選擇 FTP 伺服器的目錄</translation>
+    </message>
+    <message>
+        <source>choose the directory in which setup looks for and writes the FTP server definition files</source>
+        <translation>選擇安裝程式尋找及寫入 FTP 伺服器定義檔的目錄</translation>
+    </message>
+    <message>
+        <source>Choose the FTP server&apos;s directory</source>
+        <translation>選擇 FTP 伺服器的目錄</translation>
+    </message>
 </context>
 <context>
     <name>WelcomeDialog</name>
@@ -352,6 +368,10 @@
     <message>
         <source>Exit</source>
         <translation>結束</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
     </message>
 </context>
 </TS>

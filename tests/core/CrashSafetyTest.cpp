@@ -10,10 +10,8 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 #include <random>
 #include <sys/wait.h>
 #include <thread>
@@ -47,35 +45,14 @@ TextLineList accounts(const std::string& password) {
     ::_exit(1);
 }
 
-// Points TMPDIR elsewhere while it lives.
-class TemporaryFolderParent {
-public:
-    explicit TemporaryFolderParent(const char* parent) {
-        if (const char* previous = std::getenv("TMPDIR"))
-            saved_ = previous;
-        ::setenv("TMPDIR", parent, 1);
-    }
-    ~TemporaryFolderParent() {
-        if (saved_)
-            ::setenv("TMPDIR", saved_->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-    TemporaryFolderParent(const TemporaryFolderParent&) = delete;
-    TemporaryFolderParent& operator=(const TemporaryFolderParent&) = delete;
-
-private:
-    std::optional<std::string> saved_;
-};
-
 // On disk every write waits tens of milliseconds in fsync, so kills a few
 // milliseconds apart would all land there. In memory a write takes about a
 // millisecond and the kills reach every step of it, including the short one
 // between naming the finished copy and renaming it.
 TempDir folderInMemory() {
     const bool inMemory = std::filesystem::is_directory("/dev/shm");
-    TemporaryFolderParent parent(inMemory ? "/dev/shm"
-                                          : std::filesystem::temp_directory_path().c_str());
+    EnvironmentGuard parent("TMPDIR",
+                            inMemory ? "/dev/shm" : std::filesystem::temp_directory_path().c_str());
     return TempDir();
 }
 

@@ -1,4 +1,6 @@
 #include "core/lines/FileSystem.h"
+#include "core/lines/TextLineList.h"
+#include "core/server/DefinitionFiles.h"
 
 #include "TempDir.h"
 
@@ -84,5 +86,26 @@ TEST(CurrentDirectory, IsEmptyOnceTheFolderIsGone) {
         EXPECT_EQ(CurrentDirectory(), "");
         // An empty directory is no directory: nothing is found "in" it.
         EXPECT_FALSE(FindSingleMatch("", "*").firstPath);
+    }
+}
+
+TEST(CurrentDirectory, ChangesOnlyToAFolderThatCanBeEntered) {
+    TempDir dir;
+    vantor::test::CurrentDirGuard restore(dir.path());
+    std::filesystem::create_directory(dir.file("server"));
+    ChangeCurrentDirectory(dir.file("server"));
+    EXPECT_EQ(CurrentDirectory(), std::filesystem::canonical(dir.file("server")).string());
+    EXPECT_THROW(ChangeCurrentDirectory(dir.file("missing")), FileError);
+    EXPECT_EQ(CurrentDirectory(), std::filesystem::canonical(dir.file("server")).string());
+}
+
+TEST(HoldsDefinitionFiles, AnyKindOrTheStartupListMakesAServerFolder) {
+    TempDir dir;
+    writeFile(dir.file("notes.txt"), "");
+    EXPECT_FALSE(HoldsDefinitionFiles(dir.path()));
+    for (const char* name : {"a.ftpd", "b.VFS", "c.user", "d.allow", "ftpmarlin.startup"}) {
+        TempDir server;
+        writeFile(server.file(name), "");
+        EXPECT_TRUE(HoldsDefinitionFiles(server.path())) << name;
     }
 }

@@ -18,14 +18,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 using namespace vantor;
 using namespace vantor::test;
 
 namespace {
 
-constexpr int kFirstString = 101;
-constexpr int kLastString = 175;
+// The numbered blocks of the string table, first and last entry of each.
+constexpr std::pair<int, int> kStringBlocks[] = {{101, 175}, {200, 203}};
+
+std::vector<int> stringIds() {
+    std::vector<int> ids;
+    for (const auto& [first, last] : kStringBlocks) {
+        for (int id = first; id <= last; ++id)
+            ids.push_back(id);
+    }
+    return ids;
+}
 
 QString text(int id) {
     return loadString(static_cast<Str>(id));
@@ -145,10 +156,12 @@ TEST(QtUiFilters, TheProgramsFilterTextBecomesQtNameFilters) {
 }
 
 TEST(StringTable, EveryNumberHasItsText) {
-    for (int id = kFirstString; id <= kLastString; ++id)
+    for (const int id : stringIds())
         EXPECT_FALSE(text(id).isEmpty()) << id;
-    EXPECT_TRUE(text(kFirstString - 1).isEmpty());
-    EXPECT_TRUE(text(kLastString + 1).isEmpty());
+    for (const auto& [first, last] : kStringBlocks) {
+        EXPECT_TRUE(text(first - 1).isEmpty());
+        EXPECT_TRUE(text(last + 1).isEmpty());
+    }
     EXPECT_EQ(loadString(Str::CaptionError), "ERROR");
     EXPECT_EQ(loadString(Str::CaptionWarning), "WARNING");
     EXPECT_EQ(loadString(Str::TipRootDirectory), "please enter the root path of your FTP server , "
@@ -167,14 +180,15 @@ TEST(Translation, TraditionalChineseLocalesGetTheChineseTexts) {
 }
 
 TEST(Translation, EveryStringTableEntryHasAChineseText) {
+    const std::vector<int> ids = stringIds();
     std::vector<QString> english;
-    for (int id = kFirstString; id <= kLastString; ++id)
+    for (const int id : ids)
         english.push_back(text(id));
     ASSERT_TRUE(installTranslations(*QCoreApplication::instance(), QLocale("zh_TW")));
-    for (int id = kFirstString; id <= kLastString; ++id) {
-        const QString chinese = text(id);
-        EXPECT_FALSE(chinese.isEmpty()) << id;
-        EXPECT_NE(chinese, english[static_cast<std::size_t>(id - kFirstString)]) << id;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const QString chinese = text(ids[i]);
+        EXPECT_FALSE(chinese.isEmpty()) << ids[i];
+        EXPECT_NE(chinese, english[i]) << ids[i];
     }
     EXPECT_EQ(loadString(Str::CaptionError), QString::fromUtf8("\u932f\u8aa4"));
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {

@@ -1,5 +1,7 @@
 #include "gui/app/WelcomeDialog.h"
+#include "core/lines/FileSystem.h"
 #include "gui/app/WizardApp.h"
+#include "gui/platform/ElidedLabel.h"
 #include "gui/platform/Translation.h"
 #include "gui/vfs/VfsEditorDialog.h"
 
@@ -7,6 +9,7 @@
 #include "TempDir.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
@@ -243,4 +246,60 @@ TEST(WelcomeDialogGoneDirectory, AnUnreadableCurrentDirectoryEndsTheAction) {
     EXPECT_EQ(fake.messages()[0].text,
               "the current working directory can not be read , setup can not use it");
     EXPECT_EQ(state.design.userFile, "");
+}
+
+// From the desktop menu the program starts in the home folder: the line is
+// marked until "..." moves to the server's folder, whose files the editors
+// then take without asking. Enter on the focused "..." presses it, not Exit.
+TEST(WelcomeDialogWorkingFolder, AHomeStartIsMarkedUntilTheServerFolderIsChosen) {
+    ScriptedUi fake;
+    TempDir home;
+    TempDir server;
+    EnvironmentGuard homeVariable("HOME", home.path());
+    CurrentDirGuard inHome(home.path());
+    writeFile(server.file("site.user"), "");
+    writeFile(server.file("site.allow"), "");
+    WizardState state;
+    WelcomeDialog dialog(state);
+    dialog.show();
+    auto* hint = find<QLabel>(dialog, "folderHintLabel");
+    auto* dots = find<QPushButton>(dialog, "folderButton");
+    EXPECT_TRUE(hint->isVisible());
+
+    fake.answerFolder(QString::fromStdString(server.file("gone")));
+    dots->click();
+    ASSERT_EQ(fake.messages().size(), 1u);
+    EXPECT_EQ(fake.messages()[0].caption, "ERROR");
+    EXPECT_EQ(CurrentDirectory(), home.path());
+    EXPECT_TRUE(hint->isVisible());
+    fake.clearMessages();
+
+    fake.answerFolder(QString::fromStdString(server.path()));
+    dots->setFocus();
+    QTest::keyClick(dots, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(CurrentDirectory(), server.path());
+    EXPECT_FALSE(hint->isVisible());
+    fake.onDialog("UserManagerDialog", [](ModalDialog& editor) { editor.reject(); });
+    find<QPushButton>(dialog, "editUsersButton")->click();
+    EXPECT_TRUE(fake.messages().empty());
+    EXPECT_TRUE(fake.fileRequests().empty());
+    EXPECT_EQ(state.design.userFile, server.file("site.user"));
+    EXPECT_EQ(state.design.allowFile, server.file("site.allow"));
+}
+
+TEST_F(WelcomeDialogTest, ALongWorkingFolderIsCutInTheMiddleWithoutWideningTheDialog) {
+    const std::string deep = dir.file(std::string(100, 'd') + "/" + std::string(100, 'e'));
+    std::filesystem::create_directories(deep);
+    dialog.show();
+    const int width = dialog.width();
+    fake.answerFolder(QString::fromStdString(deep));
+    click("folderButton");
+    QCoreApplication::sendPostedEvents();
+    const auto* path = find<ElidedLabel>(dialog, "folderPathLabel");
+    EXPECT_EQ(dialog.width(), width);
+    EXPECT_EQ(path->toolTip().toStdString(), deep);
+    EXPECT_LT(path->text().size(), path->fullText().size());
+    EXPECT_TRUE(path->text().startsWith(QString::fromStdString(dir.path()).left(5)));
+    EXPECT_TRUE(path->text().endsWith("eeee"));
 }

@@ -37,6 +37,19 @@ CurrentDirGuard::~CurrentDirGuard() {
     std::filesystem::current_path(previous_, ignored);
 }
 
+EnvironmentGuard::EnvironmentGuard(const char* name, const std::string& value) : name_(name) {
+    if (const char* previous = std::getenv(name))
+        saved_ = previous;
+    ::setenv(name, value.c_str(), 1);
+}
+
+EnvironmentGuard::~EnvironmentGuard() {
+    if (saved_)
+        ::setenv(name_, saved_->c_str(), 1);
+    else
+        ::unsetenv(name_);
+}
+
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;

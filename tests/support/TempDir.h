@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vantor::test {
@@ -29,6 +30,19 @@ public:
 
 private:
     std::string previous_;
+};
+
+// Gives an environment variable another value while it lives.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard(const char* name, const std::string& value);
+    ~EnvironmentGuard();
+    EnvironmentGuard(const EnvironmentGuard&) = delete;
+    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> saved_;
 };
 
 void writeFile(const std::string& path, const std::string& bytes);
