@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -56,7 +57,7 @@ SingleMatch FindSingleMatch(const std::string& directory, const std::string& pat
         std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        if (MatchesWildcard(pattern, name))
+        if (MatchesWildcard(pattern, name) && PathFitsRecord(JoinPath(directory, name)))
             names.push_back(std::move(name));
     }
     ::closedir(dir);
@@ -68,6 +69,32 @@ SingleMatch FindSingleMatch(const std::string& directory, const std::string& pat
     result.firstPath = JoinPath(directory, *first);
     result.only = names.size() == 1;
     return result;
+}
+
+bool PathFitsRecord(const std::string& path) {
+    return path.size() <= kMaxPathLength && !HasLineBreak(path) && !HasEndOfFileByte(path);
+}
+
+std::string ResolvedPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path resolved = fs::absolute(path, error);
+    if (!error) {
+        fs::path canonical = fs::weakly_canonical(resolved, error);
+        if (!error)
+            return canonical.string();
+    }
+    return resolved.lexically_normal().string();
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty())
+        return false;
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return ResolvedPath(a) == ResolvedPath(b);
 }
 
 std::string JoinPath(const std::string& directory, const std::string& name) {

@@ -22,7 +22,9 @@ struct SingleMatch {
 
 // Looks in `directory` for entries whose names match a wildcard pattern ("*",
 // "?"), ignoring letter case; folders match like files. Matches are taken in
-// name order ignoring case, so the first match is the same on every run.
+// name order ignoring case, so the first match is the same on every run. An
+// entry whose path could not be kept as a file name (PathFitsRecord) is passed
+// over, so that it cannot stand in the way of the usable ones.
 SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern);
 
 // True when `name` matches the wildcard pattern, letter case ignored.
@@ -31,6 +33,18 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name);
 inline constexpr char kPathSeparator = '/';
 // The longest path a file name field holds.
 inline constexpr std::size_t kMaxPathLength = 255;
+
+// True when a path can be kept in a file name field and written into the
+// configuration file and the startup list: at most kMaxPathLength bytes, no
+// line break and no byte that ends a file.
+bool PathFitsRecord(const std::string& path);
+
+// The path a name stands for: absolute, with ".", ".." and the links of its
+// existing part resolved.
+std::string ResolvedPath(const std::string& path);
+// True when two names lead to one file: the same device and inode where both
+// exist, else the same resolved path. An empty name leads nowhere.
+bool SameFile(const std::string& a, const std::string& b);
 
 std::string JoinPath(const std::string& directory,
                      const std::string& name); // the platform's separator

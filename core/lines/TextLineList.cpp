@@ -331,9 +331,37 @@ void TextLineList::splitAdopted(std::string fileBytes) {
     records_.resize(kept);
 }
 
-void ReadLineList(const std::string& fileName, TextLineList& list) {
-    if (SECFileSystem().FileExists(fileName))
-        list.addLinePieces(ReadWholeFile(fileName));
+ReadingLoss FindReadingLoss(std::string_view text) {
+    const std::size_t endByte = text.find('\x1A');
+    const std::string_view read = text.substr(0, endByte);
+    std::size_t line = 1;
+    for (std::size_t from = 0; from < read.size(); ++line) {
+        const std::size_t feed = read.find('\n', from);
+        std::size_t length = (feed == std::string_view::npos ? read.size() : feed) - from;
+        // A CR is dropped only before a line feed, as the pieces drop it.
+        if (feed != std::string_view::npos && length > 0 && read[feed - 1] == '\r')
+            --length;
+        if (length > kMaxLinePiece)
+            return {ReadingLoss::Kind::SplitLongLine, line};
+        if (feed == std::string_view::npos)
+            break;
+        from = feed + 1;
+    }
+    // An end byte followed by nothing but line ends and more end bytes, as old
+    // editors leave at the end of a file, loses no text.
+    if (endByte != std::string_view::npos &&
+        text.find_first_not_of("\r\n\x1A", endByte) != std::string_view::npos)
+        return {ReadingLoss::Kind::StoppedAtEndByte, line};
+    return {};
+}
+
+ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list) {
+    if (!SECFileSystem().FileExists(fileName))
+        return {};
+    std::string bytes = ReadWholeFile(fileName);
+    const ReadingLoss loss = FindReadingLoss(bytes);
+    list.addLinePieces(std::move(bytes));
+    return loss;
 }
 
 namespace {
@@ -363,6 +391,10 @@ void WriteLineList(const TextLineList& list, const std::string& fileName, unsign
 
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool HasEndOfFileByte(std::string_view text) {
+    return text.find_first_of(std::string_view("\x1A\0", 2)) != std::string_view::npos;
 }
 
 std::string JoinFields(std::initializer_list<std::string_view> fields, char delimiter) {

@@ -154,11 +154,28 @@ private:
 // several entries.
 inline constexpr std::size_t kMaxLinePiece = 511;
 
+// Where a reading did not take a file's lines as they stand, so that writing
+// the list back would change the file: a byte 0x1A ended the reading before
+// other text, or a line longer than kMaxLinePiece arrived in pieces. `line`
+// counts from 1; the first such place in the file is reported.
+struct ReadingLoss {
+    enum class Kind { None, StoppedAtEndByte, SplitLongLine };
+    Kind kind = Kind::None;
+    std::size_t line = 0;
+
+    explicit operator bool() const { return kind != Kind::None; }
+    bool operator==(const ReadingLoss&) const = default;
+};
+
+// What a reading of these bytes loses; the pieces read are not changed by it.
+ReadingLoss FindReadingLoss(std::string_view fileBytes);
+
 // Fills the list from a file by the insertion rule. A name that names nothing
 // (the empty name included) leaves the list as it is; a name that exists but
 // cannot be read raises FileError. CR LF and LF both end a line, a byte 0x1A
-// ends the file, empty lines are skipped.
-void ReadLineList(const std::string& fileName, TextLineList& list);
+// ends the file, empty lines are skipped. Returns where the reading lost
+// content, as the server's own reader loses it too.
+ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list);
 
 // Writes every entry followed by CR LF, replacing the file as one step: the old
 // content stays whole when the write fails (FileError).
@@ -175,6 +192,9 @@ bool ExtractField(int index, std::string_view source, std::string& output, char 
 // True when the text holds a CR or LF, which would split it over two lines of
 // any definition file.
 bool HasLineBreak(std::string_view text);
+// True when the text holds a byte 0x1A, which ends a file for every reader of
+// the definition files, or a NUL, which ends a text for the server.
+bool HasEndOfFileByte(std::string_view text);
 
 // The fields joined by the delimiter: the line ExtractField takes apart.
 std::string JoinFields(std::initializer_list<std::string_view> fields, char delimiter);

@@ -4,6 +4,7 @@
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/IniFile.h"
+#include "core/users/Validation.h"
 
 namespace vantor {
 
@@ -38,6 +39,8 @@ void writeConfigurationFile(const ServerDesign& design) {
 
 void addToStartupList(const std::string& configFile) {
     const std::string line = "ftpdstart " + BaseName(configFile);
+    if (const InputRule rule = CheckLineText(line); rule != InputRule::Ok)
+        throw InvalidInput(rule);
     TextLineList startup;
     ReadLineList(kStartupListName, startup);
     if (startup.contains(line))

@@ -15,6 +15,7 @@ inline constexpr const char* kStartupListName = "ftpmarlin.startup";
 
 // Makes sure "ftpmarlin.startup" in the current directory holds the line
 // "ftpdstart <base name of configFile>"; the file is not touched when it does.
+// Raises InvalidInput (users/Validation.h) when the name would break the line.
 void addToStartupList(const std::string& configFile);
 
 } // namespace vantor

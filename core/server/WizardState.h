@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/lines/TextLineList.h"
+#include "core/server/FileLedger.h"
 #include "core/server/ServerDesign.h"
+
+#include <string>
 
 namespace vantor {
 
@@ -13,6 +16,13 @@ struct WizardState {
     TextLineList mountPoints; // lines of the *.vfs file
     TextLineList userLines;   // lines of the *.user file
     TextLineList allowed;     // lines of the *.allow file
+
+    // The file each list was last read from or written to, so that none is
+    // written over another file unasked; empty while a list comes from none.
+    std::string mountPointsFrom;
+    std::string userLinesFrom;
+    std::string allowedFrom;
+    FileLedger files; // what this run knows of each file it read or wrote
 };
 
 } // namespace vantor

@@ -11,10 +11,14 @@ std::string AllowedEntry(const std::string& user, const std::string& address) {
     return user + kAllowedEntrySeparator + address;
 }
 
+ReadingLoss LoadAllowedAddressList(const std::string& allowFile, TextLineList& allowed) {
+    allowed.clear();
+    return ReadLineList(allowFile, allowed);
+}
+
 std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, TextLineList& allowed,
                                               const std::string& user) {
-    allowed.clear();
-    ReadLineList(allowFile, allowed);
+    LoadAllowedAddressList(allowFile, allowed);
     return AllowedAddressesOf(allowed, user);
 }
 

@@ -14,9 +14,11 @@ inline constexpr char kAllowedEntrySeparator = '@';
 
 std::string AllowedEntry(const std::string& user, const std::string& address);
 
-// Empties the list, reads the file into it (a missing file leaves it empty) and
-// yields, in list order, every address alone and the address part of every
-// entry of `user`.
+// Empties the list, then reads the file into it; a missing file leaves it empty.
+// Returns what the reading lost (see ReadLineList).
+ReadingLoss LoadAllowedAddressList(const std::string& allowFile, TextLineList& allowed);
+// Loads the list as above and yields, in list order, every address alone and
+// the address part of every entry of `user`.
 std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, TextLineList& allowed,
                                               const std::string& user);
 // The same addresses taken from a list already read.

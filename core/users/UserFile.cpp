@@ -2,55 +2,17 @@
 
 #include "core/lines/FileSystem.h"
 #include "core/lines/LinePieces.h"
-#include "core/lines/TextCase.h"
 #include "core/lines/WholeFile.h"
 #include "core/users/Validation.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace vantor {
 
 namespace {
-
-// The beginnings of every name added so far, letter case ignored, as a trie
-// whose edges live in one hash table: adding and asking both cost the length
-// of the name, however many names are held.
-class PrefixIndex {
-public:
-    void add(std::string_view name) {
-        std::uint64_t node = 0;
-        for (char c : name) {
-            const auto [edge, added] = edges_.try_emplace(key(node, c), nextNode_);
-            if (added)
-                ++nextNode_;
-            node = edge->second;
-        }
-    }
-
-    // True when some name added so far begins with `text`.
-    bool beginsSome(std::string_view text) const {
-        std::uint64_t node = 0;
-        for (char c : text) {
-            const auto edge = edges_.find(key(node, c));
-            if (edge == edges_.end())
-                return false;
-            node = edge->second;
-        }
-        return true;
-    }
-
-private:
-    static std::uint64_t key(std::uint64_t node, char c) {
-        return node << 8 | static_cast<unsigned char>(FoldCase(c));
-    }
-
-    std::unordered_map<std::uint64_t, std::uint64_t> edges_;
-    std::uint64_t nextNode_ = 1;
-};
 
 bool namesUser(std::string_view line, std::string_view name) {
     // Field 1 begins every line, so only a line that begins with the name
@@ -161,9 +123,9 @@ private:
 
 } // namespace
 
-void LoadUserLineList(const std::string& userFile, TextLineList& userLines) {
+ReadingLoss LoadUserLineList(const std::string& userFile, TextLineList& userLines) {
     userLines.clear();
-    ReadLineList(userFile, userLines);
+    return ReadLineList(userFile, userLines);
 }
 
 std::vector<std::string> ListUserNames(const TextLineList& userLines) {
@@ -176,19 +138,11 @@ std::vector<std::string> ListUserNames(const TextLineList& userLines) {
 
 std::vector<std::string> ListGroupNames(const TextLineList& userLines) {
     std::vector<std::string> groups;
-    PrefixIndex listed;
-    // A group met before is left out again, as the listing only grows: one
-    // lookup spares the walk through the index for the many accounts that
-    // share a few groups.
     std::unordered_set<std::string_view> met;
     for (const std::string_view line : userLines) {
         const auto group = groupFieldOf(line);
-        if (!group || group->empty() || !met.insert(*group).second)
-            continue;
-        if (listed.beginsSome(*group))
-            continue;
-        listed.add(*group);
-        groups.emplace_back(*group);
+        if (group && !group->empty() && met.insert(*group).second)
+            groups.emplace_back(*group);
     }
     return groups;
 }

@@ -13,14 +13,14 @@ namespace vantor {
 inline constexpr unsigned kUserFileMode = 0600;
 
 // Empties the list, then reads the file into it; a missing file leaves it empty.
-void LoadUserLineList(const std::string& userFile, TextLineList& userLines);
+// Returns what the reading lost (see ReadLineList).
+ReadingLoss LoadUserLineList(const std::string& userFile, TextLineList& userLines);
 
 // Field 1 of every line, in list order, one per line.
 std::vector<std::string> ListUserNames(const TextLineList& userLines);
 
-// Field 4 of every line in list order, leaving out a name when the listing
-// already holds one that begins with it, letter case ignored, and leaving out
-// empty fields (an account without a group).
+// Field 4 of every line in list order, each distinct name once (compared byte
+// for byte), leaving out empty fields (an account without a group).
 std::vector<std::string> ListGroupNames(const TextLineList& userLines);
 
 // Reads the file into a list of its own, removes the first line whose field 1

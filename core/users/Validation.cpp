@@ -26,6 +26,8 @@ const char* describe(InputRule rule) {
         return "the account line does not belong to the user name";
     case InputRule::AddressMalformed:
         return "not a dotted IPv4 address or a prefix of one ending in '.'";
+    case InputRule::FieldHasEndByte:
+        return "a byte 0x1A or NUL is not allowed here";
     }
     return "invalid input";
 }
@@ -46,9 +48,17 @@ bool takeOctet(std::string_view& text) {
 
 InvalidInput::InvalidInput(InputRule rule) : std::invalid_argument(describe(rule)), rule_(rule) {}
 
-InputRule CheckUserTextField(std::string_view text) {
+InputRule CheckLineText(std::string_view text) {
     if (HasLineBreak(text))
         return InputRule::FieldHasLineBreak;
+    if (HasEndOfFileByte(text))
+        return InputRule::FieldHasEndByte;
+    return InputRule::Ok;
+}
+
+InputRule CheckUserTextField(std::string_view text) {
+    if (const InputRule rule = CheckLineText(text); rule != InputRule::Ok)
+        return rule;
     if (text.find(kUserFieldSeparator) != std::string_view::npos)
         return InputRule::FieldHasColon;
     return InputRule::Ok;
@@ -80,8 +90,8 @@ InputRule CheckUserLine(const UserLine& user) {
 InputRule CheckUserLineText(std::string_view name, std::string_view line) {
     if (const InputRule rule = CheckUserName(name); rule != InputRule::Ok)
         return rule;
-    if (HasLineBreak(line))
-        return InputRule::FieldHasLineBreak;
+    if (const InputRule rule = CheckLineText(line); rule != InputRule::Ok)
+        return rule;
     if (line.size() > kMaxUserLineLength)
         return InputRule::LineTooLong;
     if (UserNameOf(line) != name)

@@ -8,8 +8,9 @@
 
 namespace vantor {
 
-// Why a text was refused for a *.user line or a *.allow entry. The checks run
-// before anything is written, so that no input can break a line apart.
+// Why a text was refused for a *.user line, a *.allow entry or another line of
+// a line file. The checks run before anything is written, so that no input can
+// break a line apart.
 enum class InputRule {
     Ok,
     FieldHasLineBreak, // CR or LF in a text field, a line or an address
@@ -20,6 +21,7 @@ enum class InputRule {
     LineTooLong,       // a user line over kMaxUserLineLength bytes
     LineNameMismatch,  // field 1 of a line to store is not the name it is stored under
     AddressMalformed,  // not a dotted IPv4 address or a prefix of one ending in '.'
+    FieldHasEndByte,   // 0x1A or NUL in a text field or a line: a reader stops there
 };
 
 inline constexpr std::size_t kMaxUserNameLength = 63;
@@ -41,6 +43,9 @@ private:
     InputRule rule_;
 };
 
+// Any text that is to stand inside one line of a line file: no line break and
+// no byte that ends the file for its readers.
+InputRule CheckLineText(std::string_view text);
 // A password, group, note or language text.
 InputRule CheckUserTextField(std::string_view text);
 InputRule CheckUserName(std::string_view name);

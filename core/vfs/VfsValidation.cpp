@@ -7,6 +7,8 @@ namespace vantor {
 MountPointRule CheckMountPointField(std::string_view text) {
     if (HasLineBreak(text))
         return MountPointRule::FieldHasLineBreak;
+    if (HasEndOfFileByte(text))
+        return MountPointRule::FieldHasEndByte;
     if (text.find(kMountPointSeparator) != std::string_view::npos)
         return MountPointRule::FieldHasBar;
     return MountPointRule::Ok;

@@ -13,6 +13,7 @@ enum class MountPointRule {
     Ok,
     FieldHasBar,       // '|' in a field
     FieldHasLineBreak, // CR or LF in a field
+    FieldHasEndByte,   // 0x1A or NUL in a field: a reader stops there
     NameTooLong,       // an owner or group name over kMaxMountNameLength bytes
     LineTooLong,       // a line over kMaxMountLineLength bytes would be read as two
 };

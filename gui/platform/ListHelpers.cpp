@@ -119,4 +119,18 @@ int findExact(const QComboBox* box, const QString& text) {
     return -1;
 }
 
+int findEqualSorted(const QComboBox* box, const QString& text) {
+    const auto textAt = [box](int i) { return box->itemText(i); };
+    // The items equal to the text ignoring case stand together.
+    const int first = partitionPoint(box->count(), textAt, [&](const QString& item) {
+        return compareIgnoringCase(item, text) < 0;
+    });
+    const int end = upperBound(box->count(), textAt, text);
+    for (int i = first; i < end; ++i) {
+        if (box->itemText(i) == text)
+            return i;
+    }
+    return end - first == 1 ? first : -1;
+}
+
 } // namespace vantor

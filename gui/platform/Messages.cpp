@@ -6,6 +6,7 @@
 #include "gui/platform/Ui.h"
 
 #include <cerrno>
+#include <optional>
 
 namespace vantor {
 
@@ -17,8 +18,12 @@ void showError(QWidget* owner, Str text) {
     showError(owner, loadString(text));
 }
 
+void showWarning(QWidget* owner, const QString& text) {
+    ui().showMessage(owner, loadString(Str::CaptionWarning), text);
+}
+
 void showWarning(QWidget* owner, Str text) {
-    ui().showMessage(owner, loadString(Str::CaptionWarning), loadString(text));
+    showWarning(owner, loadString(text));
 }
 
 void showNotice(QWidget* owner, Str text) {
@@ -59,13 +64,26 @@ void reportFileError(QWidget* owner, const FileError& error) {
               loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), reasonText(error)));
 }
 
+namespace {
+
+// The rule a path breaks with one of its bytes, if any.
+std::optional<Str> refusedByteIn(const std::string& path) {
+    if (HasLineBreak(path))
+        return Str::PathLineBreak;
+    if (HasEndOfFileByte(path))
+        return Str::PathEndByte;
+    return std::nullopt;
+}
+
+} // namespace
+
 bool checkPathUsable(QWidget* owner, const std::string& path) {
-    if (HasLineBreak(path)) {
-        showError(owner, Str::PathLineBreak);
+    if (PathFitsRecord(path))
+        return true;
+    if (const auto rule = refusedByteIn(path)) {
+        showError(owner, *rule);
         return false;
     }
-    if (path.size() <= kMaxPathLength)
-        return true;
     showError(owner, loadString(Str::PathTooLong).arg(toQt(path), QString::number(kMaxPathLength)));
     return false;
 }
@@ -76,8 +94,8 @@ bool currentDirectoryFor(QWidget* owner, std::string& directory) {
         showError(owner, Str::CurrentDirectoryUnreadable);
         return false;
     }
-    if (HasLineBreak(directory)) {
-        showError(owner, Str::PathLineBreak);
+    if (const auto rule = refusedByteIn(directory)) {
+        showError(owner, *rule);
         return false;
     }
     if (directory.size() > kMaxPathLength) {

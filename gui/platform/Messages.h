@@ -17,6 +17,7 @@ class FileError;
 // the action goes on, and a notice with an empty caption.
 void showError(QWidget* owner, const QString& text);
 void showError(QWidget* owner, Str text);
+void showWarning(QWidget* owner, const QString& text);
 void showWarning(QWidget* owner, Str text);
 void showNotice(QWidget* owner, Str text);
 
@@ -24,8 +25,9 @@ void showNotice(QWidget* owner, Str text);
 void reportFileError(QWidget* owner, const FileError& error);
 
 // False, after an ERROR, when a path does not fit a file name field (it is
-// refused, never cut) or holds a line break, which would split its line in the
-// configuration file. Every path passes here before it enters the record.
+// refused, never cut) or holds a line break or a byte that ends a file, which
+// would break its line in the configuration file or the startup list. Every
+// path passes here before it enters the record.
 bool checkPathUsable(QWidget* owner, const std::string& path);
 
 // The current directory for an action, or nothing after an ERROR when it is

@@ -37,6 +37,13 @@ void QtUi::showMessage(QWidget* owner, const QString& caption, const QString& te
     box.exec();
 }
 
+bool QtUi::askYesNo(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtUi::chooseFile(QWidget* owner, const FileRequest& request) {
     QFileDialog dialog(owner);
     const bool save = request.kind == FileRequest::Kind::Save;

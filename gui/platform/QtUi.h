@@ -10,6 +10,7 @@ namespace vantor {
 class QtUi : public Ui {
 public:
     void showMessage(QWidget* owner, const QString& caption, const QString& text) override;
+    bool askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
     std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QString> browseForFolder(QWidget* owner, const QString& title) override;
     int runModal(ModalDialog& dialog) override;

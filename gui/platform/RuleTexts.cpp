@@ -32,6 +32,8 @@ QString inputRuleText(InputRule rule) {
         return loadString(Str::UserLineNameMismatch);
     case InputRule::AddressMalformed:
         return loadString(Str::AddressMalformed);
+    case InputRule::FieldHasEndByte:
+        return loadString(Str::TextEndByte);
     }
     return {};
 }
@@ -44,6 +46,8 @@ QString mountPointRuleText(MountPointRule rule) {
         return loadString(Str::MountFieldBar);
     case MountPointRule::FieldHasLineBreak:
         return loadString(Str::MountFieldLineBreak);
+    case MountPointRule::FieldHasEndByte:
+        return loadString(Str::MountFieldEndByte);
     case MountPointRule::NameTooLong:
         return withLimit(Str::MountNameTooLong, kMaxMountNameLength);
     case MountPointRule::LineTooLong:

@@ -196,6 +196,34 @@ constexpr Entry kTable[] = {
     {Str::FileNameEmpty,
      QT_TRANSLATE_NOOP("StringTable", "the file name can not be empty , setup can not save a file "
                                       "without a name")},
+    {Str::TextEndByte,
+     QT_TRANSLATE_NOOP("StringTable", "the text can not hold the byte 0x1A or a NUL byte")},
+    {Str::MountFieldEndByte,
+     QT_TRANSLATE_NOOP("StringTable", "a path or a name of a mount point can not hold the byte "
+                                      "0x1A or a NUL byte")},
+    {Str::PathEndByte,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "a file or folder name can not hold the byte 0x1A or a NUL byte")},
+    {Str::ReadStoppedAtEndByte,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the file %1 holds the byte 0x1A in line %2 , which ends the file for setup "
+                       "and for the server : what follows it is not read , and saving the file "
+                       "would lose it")},
+    {Str::ReadSplitLongLine,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "line %2 of the file %1 is longer than %3 characters : setup and the server "
+                       "read it as several lines , and saving the file would split it")},
+    {Str::ReplaceLossyFile,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "setup could not read the file %1 whole ( from line %2 ) , replacing it now "
+                       "changes what was not read , replace it anyway ?")},
+    {Str::ReplaceUnreadFile,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the file %1 already exists and what setup is about to write into it was "
+                       "not read from it , replace its content ?")},
+    {Str::NamesSameFile,
+     QT_TRANSLATE_NOOP("StringTable", "the names %1 and %2 lead to the same file , please give "
+                                      "each file a name of its own")},
     {Str::WorkingFolderCaption, QT_TRANSLATE_NOOP("StringTable", "&Working directory:")},
     {Str::WorkingFolderHomeHint,
      QT_TRANSLATE_NOOP("StringTable", "this is your home directory and it holds no FTP server "

@@ -90,6 +90,17 @@ enum class Str : int {
     // The finish page.
     FileNameEmpty = 175,
 
+    // Bytes that end a file, readings that lost content, files not to be
+    // written over unasked.
+    TextEndByte = 185,
+    MountFieldEndByte = 186,
+    PathEndByte = 187,
+    ReadStoppedAtEndByte = 188, // %1: the file, %2: the line
+    ReadSplitLongLine = 189,    // %1: the file, %2: the line, %3: the limit
+    ReplaceLossyFile = 190,     // %1: the file, %2: the line
+    ReplaceUnreadFile = 191,    // %1: the file
+    NamesSameFile = 192,        // %1, %2: the two names
+
     // The working folder line of the start dialog.
     WorkingFolderCaption = 200,
     WorkingFolderHomeHint = 201,

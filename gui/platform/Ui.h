@@ -40,6 +40,8 @@ public:
 
     // A modal message box with an OK button only.
     virtual void showMessage(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A modal question with Yes and No buttons, No the default; true for Yes.
+    virtual bool askYesNo(QWidget* owner, const QString& caption, const QString& text) = 0;
     // The chosen full path, or nothing when the user cancels.
     virtual std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) = 0;
     virtual std::optional<QString> browseForFolder(QWidget* owner, const QString& title) = 0;

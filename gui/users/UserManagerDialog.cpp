@@ -5,6 +5,7 @@
 #include "core/users/UserFile.h"
 #include "core/users/UserLine.h"
 #include "gui/app/FileChoice.h"
+#include "gui/app/FileReadings.h"
 #include "gui/app/Tooltip.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/ListHelpers.h"
@@ -163,7 +164,7 @@ void UserManagerDialog::fillUserBoxes() {
 // The account shown afterwards is the first of the sorted names, not
 // necessarily the one just changed.
 void UserManagerDialog::refreshUserBoxes() {
-    LoadUserLineList(state_.design.userFile, state_.userLines);
+    loadUserLines(this, state_);
     fillUserBoxes();
     showSelectedUser(false);
 }
@@ -179,7 +180,7 @@ void UserManagerDialog::showStoredAccounts() {
 void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
     const std::string name = selectedName();
     if (reload)
-        LoadUserLineList(state_.design.userFile, state_.userLines);
+        loadUserLines(this, state_);
     std::optional<std::string> line;
     for (const auto entry : state_.userLines) {
         // Field 1 begins every line: only a line that begins with the name
@@ -227,7 +228,7 @@ void UserManagerDialog::showAddresses(const std::string& name, bool reload) {
     std::vector<std::string> addresses;
     if (reload || !addressesAsRead_) {
         addressesAsRead_ = false;
-        addresses = LoadAllowedAddresses(state_.design.allowFile, state_.allowed, name);
+        addresses = loadAllowedAddresses(this, state_, name);
         addressesAsRead_ = true;
     } else {
         addresses = AllowedAddressesOf(state_.allowed, name);
@@ -323,7 +324,10 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
     if (!accountAcceptable(user))
         return;
     runFileAction(this, [&] {
+        if (!mayReplace(this, state_.files, state_.design.userFile))
+            return;
         StoreUserLine(state_.design.userFile, user, state_.userLines);
+        noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
         showStoredAccounts();
     });
 }
@@ -334,7 +338,10 @@ void UserManagerDialog::deleteAccount() {
         return;
     const std::string name = toBytes(form_->nameCombo->currentText());
     runFileAction(this, [&] {
+        if (!mayReplace(this, state_.files, state_.design.userFile))
+            return;
         RemoveUserLine(state_.design.userFile, name, state_.userLines);
+        noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
         showStoredAccounts();
     });
 }
@@ -355,8 +362,11 @@ void UserManagerDialog::addAddress() {
         return;
     }
     runFileAction(this, [&] {
-        if (!AddAllowedAddress(state_.design.allowFile, state_.allowed, name, address))
+        const std::string& allowFile = state_.design.allowFile;
+        if (!mayReplaceWith(this, state_.files, allowFile, state_.allowedFrom) ||
+            !AddAllowedAddress(allowFile, state_.allowed, name, address))
             return;
+        noteListWritten(state_.files, state_.allowedFrom, allowFile);
         // A reading would order the entries otherwise.
         addressesAsRead_ = false;
         addSorted(form_->allowIpCombo, toQt(address));
@@ -374,9 +384,15 @@ void UserManagerDialog::deleteAddress() {
     const std::string address = toBytes(form_->allowIpCombo->currentText());
     if (!address.empty()) {
         const bool held = state_.allowed.contains(AllowedEntry(name, address));
-        const bool removed = runFileAction(this, [&] {
-            RemoveAllowedAddress(state_.design.allowFile, state_.allowed, name, address);
+        bool removed = false;
+        runFileAction(this, [&] {
+            const std::string& allowFile = state_.design.allowFile;
+            if (!mayReplaceWith(this, state_.files, allowFile, state_.allowedFrom))
+                return;
+            RemoveAllowedAddress(allowFile, state_.allowed, name, address);
+            noteListWritten(state_.files, state_.allowedFrom, allowFile);
             addressesAsRead_ = false;
+            removed = true;
         });
         if (!removed)
             return;
@@ -429,8 +445,13 @@ void UserManagerDialog::newFiles() {
 
 // Written also when the list is empty: here the user asked for it.
 void UserManagerDialog::save() {
-    runFileAction(
-        this, [this] { WriteLineList(state_.userLines, state_.design.userFile, kUserFileMode); });
+    runFileAction(this, [this] {
+        const std::string& userFile = state_.design.userFile;
+        if (!mayReplaceWith(this, state_.files, userFile, state_.userLinesFrom))
+            return;
+        WriteLineList(state_.userLines, userFile, kUserFileMode);
+        noteListWritten(state_.files, state_.userLinesFrom, userFile);
+    });
 }
 
 // The title keeps the previous name. A name is taken once its file is written.
@@ -438,16 +459,28 @@ void UserManagerDialog::saveAs() {
     const auto userFile = AskForDefinitionFile(this, kUserFileKind, FileRequest::Kind::Save);
     if (!userFile)
         return;
-    if (!runFileAction(this, [&] { WriteLineList(state_.userLines, *userFile, kUserFileMode); }))
+    bool written = false;
+    runFileAction(this, [&] {
+        if (!mayReplace(this, state_.files, *userFile))
+            return;
+        WriteLineList(state_.userLines, *userFile, kUserFileMode);
+        noteListWritten(state_.files, state_.userLinesFrom, *userFile);
+        written = true;
+    });
+    if (!written)
         return;
     state_.design.userFile = *userFile;
     const auto allowFile = AskForDefinitionFile(this, kAllowFileKind, FileRequest::Kind::Save);
     if (!allowFile)
         return;
-    if (runFileAction(this, [&] { WriteLineList(state_.allowed, *allowFile); })) {
+    runFileAction(this, [&] {
+        if (!mayReplace(this, state_.files, *allowFile))
+            return;
+        WriteLineList(state_.allowed, *allowFile);
+        noteListWritten(state_.files, state_.allowedFrom, *allowFile);
         state_.design.allowFile = *allowFile;
         addressesAsRead_ = false;
-    }
+    });
 }
 
 } // namespace vantor

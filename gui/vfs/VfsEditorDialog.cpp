@@ -5,6 +5,7 @@
 #include "core/users/UserFile.h"
 #include "core/vfs/VfsValidation.h"
 #include "gui/app/FileChoice.h"
+#include "gui/app/FileReadings.h"
 #include "gui/app/FolderBrowser.h"
 #include "gui/app/ListBoxLines.h"
 #include "gui/app/Tooltip.h"
@@ -71,7 +72,8 @@ std::nullopt_t refuseField(QLineEdit* field, const QString& message) {
 } // namespace
 
 VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
-    : ModalDialog(parent), state_(state), form_(std::make_unique<::Ui::VfsEditorDialog>()) {
+    : ModalDialog(parent), state_(state), form_(std::make_unique<::Ui::VfsEditorDialog>()),
+      listAtOpening_(state.mountPoints), listFromAtOpening_(state.mountPointsFrom) {
     form_->setupUi(this);
     form_->mainLayout->setMenuBar(form_->menuBar);
     form_->entryList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -99,7 +101,14 @@ VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
 VfsEditorDialog::~VfsEditorDialog() = default;
 
 void VfsEditorDialog::initDialog() {
-    open();
+    startEditing();
+}
+
+void VfsEditorDialog::reject() {
+    // What Save committed since the opening is taken back as well.
+    state_.mountPoints = listAtOpening_;
+    state_.mountPointsFrom = listFromAtOpening_;
+    ModalDialog::reject();
 }
 
 void VfsEditorDialog::attachTooltips() {
@@ -114,12 +123,11 @@ void VfsEditorDialog::attachTooltips() {
     AttachTooltip(form_->virtualPathEdit, loadString(Str::TipVirtualPath));
 }
 
-void VfsEditorDialog::open() {
-    state_.mountPoints.clear();
+void VfsEditorDialog::startEditing() {
     attachTooltips();
     // A file that cannot be read is named to the user; the dialog still opens,
     // with what could be read.
-    runFileAction(this, [this] { LoadUserLineList(state_.design.userFile, state_.userLines); });
+    runFileAction(this, [this] { loadUserLines(this, state_); });
     fillNames();
     fillEntries();
     if (form_->entryList->count() > 0)
@@ -132,22 +140,38 @@ void VfsEditorDialog::fillNames() {
     fillSorted(form_->groupCombo, usableNames(ListGroupNames(state_.userLines)));
     for (QComboBox* box : {form_->ownerCombo, form_->groupCombo})
         box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    shownOwner_ = shownGroup_ = {};
 }
 
+// File mode shows the current *.vfs file; wizard mode the design's mount
+// points, or a root entry while there are none.
 void VfsEditorDialog::fillEntries() {
     QStringList entries;
-    if (fileMode_) {
-        TextLineList lines;
-        runFileAction(this, [&] { ReadLineList(state_.design.vfsFile, lines); });
+    const auto take = [&entries](const TextLineList& lines) {
         entries.reserve(static_cast<qsizetype>(lines.size()));
         for (std::string_view line : lines)
             entries.append(toQt(line));
-    } else if (!state_.design.rootDirectory.empty()) {
+    };
+    if (fileMode_) {
+        const std::string& path = state_.design.vfsFile;
+        TextLineList lines;
+        runFileAction(this, [&] {
+            readDefinitionFile(this, state_.files, path, [&] { return ReadLineList(path, lines); });
+        });
+        take(lines);
+        entriesFrom_ = path;
+    } else if (!state_.mountPoints.empty()) {
+        take(state_.mountPoints);
+        entriesFrom_ = state_.mountPointsFrom;
+    } else {
+        entriesFrom_.clear();
         const auto current = [](const QComboBox* box) {
             return box->count() > 0 ? toBytes(box->itemText(0)) : std::string(kDefaultOwnerName);
         };
-        entries.append(toQt(DefaultRootLine(state_.design.rootDirectory, current(form_->ownerCombo),
-                                            current(form_->groupCombo), RootLineFormat::Editor)));
+        if (!state_.design.rootDirectory.empty())
+            entries.append(
+                toQt(DefaultRootLine(state_.design.rootDirectory, current(form_->ownerCombo),
+                                     current(form_->groupCombo), RootLineFormat::Editor)));
     }
     fillSorted(form_->entryList, std::move(entries));
 }
@@ -184,21 +208,29 @@ void VfsEditorDialog::showEntry(const QString& entry) {
     for (std::size_t i = 0; i < boxes.size(); ++i)
         boxes[i]->setChecked(mount.rights.*kRights[i]);
     form_->inheritCheck->setChecked(mount.inherit);
-    selectName(form_->ownerCombo, toQt(mount.owner));
-    selectName(form_->groupCombo, toQt(mount.group));
+    shownOwner_ = selectName(form_->ownerCombo, mount.owner);
+    shownGroup_ = selectName(form_->groupCombo, mount.group);
 }
 
-void VfsEditorDialog::selectName(QComboBox* box, const QString& name) {
-    int at = findPrefixSorted(box, name);
-    if (at < 0 && !name.isEmpty())
-        at = addSorted(box, name);
+// The item equal to the name, else the one item equal to it ignoring case;
+// with neither, the name itself is added, so that no other account or group
+// is shown for it.
+VfsEditorDialog::ShownName VfsEditorDialog::selectName(QComboBox* box, const std::string& name) {
+    const QString text = toQt(name);
+    int at = findEqualSorted(box, text);
+    if (at < 0 && !text.isEmpty())
+        at = addSorted(box, text);
     box->setCurrentIndex(at);
+    return {at >= 0 ? box->itemText(at) : QString(), name};
 }
 
-std::string VfsEditorDialog::chosenName(QComboBox* box, Str warning) {
+std::string VfsEditorDialog::chosenName(QComboBox* box, const ShownName& shown, Str warning) {
     // Only a chosen item counts, never text typed into the box.
     if (box->currentIndex() >= 0) {
-        if (std::string name = toBytes(box->currentText()); !name.empty())
+        const QString item = box->currentText();
+        if (item == shown.item && !shown.name.empty())
+            return shown.name;
+        if (std::string name = toBytes(item); !name.empty())
             return name;
     }
     showWarning(this, warning);
@@ -236,8 +268,8 @@ std::optional<std::string> VfsEditorDialog::buildEntry(int skipRow) {
     if (mount.virtualPath.front() != '/')
         return refuseField(virtualEdit, loadString(Str::VirtualPathNotFull));
 
-    mount.owner = chosenName(form_->ownerCombo, Str::OwnerEmpty);
-    mount.group = chosenName(form_->groupCombo, Str::GroupEmpty);
+    mount.owner = chosenName(form_->ownerCombo, shownOwner_, Str::OwnerEmpty);
+    mount.group = chosenName(form_->groupCombo, shownGroup_, Str::GroupEmpty);
     // An entry's own name that the lists did not hold may be too long.
     for (auto [name, box] :
          {std::pair{&mount.owner, form_->ownerCombo}, std::pair{&mount.group, form_->groupCombo}}) {
@@ -316,25 +348,50 @@ void VfsEditorDialog::browse() {
     BrowseForFolder(this, form_->physicalPathEdit);
 }
 
-void VfsEditorDialog::commit() {
+// After New the entries belong to no file yet: the first Ok or Save names
+// one, as Save as does, so the file open before is not replaced by them.
+bool VfsEditorDialog::nameNewFile() {
+    if (!fileMode_ || !unnamed_)
+        return true;
+    auto path = AskForDefinitionFile(this, kVfsFileKind, FileRequest::Kind::Save);
+    if (!path)
+        return false;
+    state_.design.vfsFile = std::move(*path);
+    unnamed_ = false;
+    return true;
+}
+
+// False when the user declined to replace the file.
+bool VfsEditorDialog::commit() {
+    const std::string& path = state_.design.vfsFile;
+    if (fileMode_ && !mayReplace(this, state_.files, path))
+        return false;
     TextLineList& lines = state_.mountPoints;
     lines.clear();
     lines.reserve(static_cast<std::size_t>(form_->entryList->count()));
     CopyListBoxLines(*form_->entryList, lines);
-    if (fileMode_)
-        WriteLineList(lines, state_.design.vfsFile);
+    state_.mountPointsFrom = entriesFrom_;
+    if (fileMode_) {
+        WriteLineList(lines, path);
+        noteListWritten(state_.files, entriesFrom_, path);
+        state_.mountPointsFrom = path;
+    }
+    return true;
 }
 
 void VfsEditorDialog::accept() {
     // A file that cannot be written keeps the dialog open, in file mode.
-    if (!runFileAction(this, [this] { commit(); }))
+    bool committed = false;
+    runFileAction(this, [this, &committed] { committed = nameNewFile() && commit(); });
+    if (!committed)
         return;
     fileMode_ = false;
     ModalDialog::accept();
 }
 
 void VfsEditorDialog::save() {
-    commit();
+    if (nameNewFile())
+        commit();
 }
 
 void VfsEditorDialog::saveAs() {
@@ -342,6 +399,7 @@ void VfsEditorDialog::saveAs() {
     if (!path)
         return;
     state_.design.vfsFile = std::move(*path);
+    unnamed_ = false;
     commit();
 }
 
@@ -371,7 +429,8 @@ void VfsEditorDialog::openFile() {
     state_.design.vfsFile = *vfsFile;
     state_.design.userFile = std::move(userFile);
     fileMode_ = true;
-    open();
+    unnamed_ = false;
+    startEditing();
 }
 
 void VfsEditorDialog::newFile() {
@@ -384,6 +443,9 @@ void VfsEditorDialog::newFile() {
         box->setChecked(false);
     form_->inheritCheck->setChecked(false);
     fileMode_ = true;
+    unnamed_ = true;
+    entriesFrom_.clear();
+    shownOwner_ = shownGroup_ = {};
 }
 
 } // namespace vantor

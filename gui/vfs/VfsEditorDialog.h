@@ -21,9 +21,11 @@ class VfsEditorDialog;
 namespace vantor {
 
 // The editor of the mount points of a virtual file system. Made in wizard mode,
-// where Ok, Save and Save as only commit the entries to the design's mount
-// point list; in file mode (set by its caller, or by Open and New) they also
-// write the current *.vfs file. Cancel, Escape and the close box commit nothing.
+// where it opens on the design's mount point list (or on a root entry while
+// the list is empty) and Ok, Save and Save as only commit the entries to that
+// list; in file mode (set by its caller, or by Open and New) they also write
+// the current *.vfs file, and after New the first of them asks for its name.
+// Cancel, Escape and the close box leave the list as it was at the opening.
 class VfsEditorDialog : public ModalDialog {
     Q_OBJECT
 public:
@@ -35,16 +37,25 @@ public:
 
     void initDialog() override;
     void accept() override;
+    void reject() override;
 
 private:
+    // An owner or group as the shown entry names it, and the item selected
+    // for it, which may differ in letter case: while that item stays chosen,
+    // Add and Update keep the entry's own spelling.
+    struct ShownName {
+        QString item;
+        std::string name;
+    };
+
     void attachTooltips();
-    void open();
+    void startEditing();
     void fillNames();
     void fillEntries();
 
     void showSelected();
     void showEntry(const QString& entry);
-    void selectName(QComboBox* box, const QString& name);
+    static ShownName selectName(QComboBox* box, const std::string& name);
     int selectedRow() const;
     void selectRow(int row);
     void removeRow(int row);
@@ -53,7 +64,7 @@ private:
     // The line Add or Update would store, or nothing after a refusal; `skipRow`
     // is left out of the search for an equal virtual path.
     std::optional<std::string> buildEntry(int skipRow);
-    std::string chosenName(QComboBox* box, Str warning);
+    std::string chosenName(QComboBox* box, const ShownName& shown, Str warning);
     int rowWithVirtualPath(const QString& virtualPath, int skipRow) const;
 
     void add();
@@ -61,7 +72,8 @@ private:
     void update();
     void browse();
 
-    void commit();
+    bool nameNewFile();
+    bool commit();
     void openFile();
     void newFile();
     void save();
@@ -70,6 +82,12 @@ private:
     WizardState& state_;
     std::unique_ptr<::Ui::VfsEditorDialog> form_;
     bool fileMode_ = false;
+    bool unnamed_ = false;       // New was chosen and no file is named yet
+    TextLineList listAtOpening_; // the mount point list as the dialog found it
+    std::string listFromAtOpening_;
+    std::string entriesFrom_; // the file the entries were read from; empty: none
+    ShownName shownOwner_;
+    ShownName shownGroup_;
 };
 
 } // namespace vantor

@@ -12,6 +12,7 @@
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
+#include "gui/platform/RuleTexts.h"
 #include "gui/wizard/MoreOptionsPage.h"
 #include "ui_BasicOptionsPage.h"
 
@@ -100,15 +101,19 @@ std::optional<BasicOptionsPage::Fields> BasicOptionsPage::takeFields() {
     // "|" in the root directory the root mount point's line.
     if (!takeText(form_->serverNameEdit, kMaxServerNameLength, fields.serverName))
         return std::nullopt;
-    if (HasLineBreak(fields.serverName)) {
-        refuseText(form_->serverNameEdit, loadString(Str::ServerNameLineBreak));
+    if (HasLineBreak(fields.serverName) || HasEndOfFileByte(fields.serverName)) {
+        refuseText(form_->serverNameEdit,
+                   loadString(HasLineBreak(fields.serverName) ? Str::ServerNameLineBreak
+                                                              : Str::TextEndByte));
         return std::nullopt;
     }
     if (!takeUnsigned(form_->listenPortEdit, fields.listenPort) ||
         !takeText(form_->rootDirectoryEdit, static_cast<int>(kMaxPathLength), fields.rootDirectory))
         return std::nullopt;
-    if (CheckMountPointField(fields.rootDirectory) != MountPointRule::Ok) {
-        refuseText(form_->rootDirectoryEdit, loadString(Str::RootDirectoryBadCharacter));
+    if (const auto rule = CheckMountPointField(fields.rootDirectory); rule != MountPointRule::Ok) {
+        refuseText(form_->rootDirectoryEdit, rule == MountPointRule::FieldHasEndByte
+                                                 ? mountPointRuleText(rule)
+                                                 : loadString(Str::RootDirectoryBadCharacter));
         return std::nullopt;
     }
     // The box counts characters, the record holds bytes.

@@ -5,6 +5,7 @@
 #include "core/server/ConfigurationFile.h"
 #include "core/users/AllowFile.h"
 #include "core/users/UserFile.h"
+#include "gui/app/FileReadings.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
@@ -123,6 +124,21 @@ std::optional<FinishPage::Names> FinishPage::takeNames(bool forWriting) {
     return names;
 }
 
+// Two names of one file would have the later write replace the earlier one.
+bool FinishPage::namesDistinct(const Names& names) {
+    for (std::size_t file = 1; file < kFileCount; ++file) {
+        for (std::size_t before = 0; before < file; ++before) {
+            if (!SameFile(names[before], names[file]))
+                continue;
+            showError(this,
+                      loadString(Str::NamesSameFile).arg(toQt(names[before]), toQt(names[file])));
+            boxes()[file]->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
 void FinishPage::store(const Names& names) {
     ServerDesign& record = design();
     for (std::size_t file = 0; file < kFileCount; ++file)
@@ -130,14 +146,41 @@ void FinishPage::store(const Names& names) {
     record.startAtLaunch = form_->startAtLaunchCheck->isChecked();
 }
 
+// Asked before anything is written: a file is replaced unasked only by the
+// list read from it, whole; one whose reading failed is not replaced at all.
+bool FinishPage::mayWriteFiles() {
+    WizardState& all = state();
+    const ServerDesign& record = all.design;
+    if (!mayReplaceWith(this, all.files, record.vfsFile, all.mountPointsFrom))
+        return false;
+    if (!all.userLines.empty() &&
+        !mayReplaceWith(this, all.files, record.userFile, all.userLinesFrom))
+        return false;
+    if (!all.allowed.empty() && !mayReplaceWith(this, all.files, record.allowFile, all.allowedFrom))
+        return false;
+    if (!record.startAtLaunch)
+        return true;
+    // The startup list is read and written back whole to add its line.
+    readDefinitionFile(this, all.files, kStartupListName, [] {
+        TextLineList startup;
+        return ReadLineList(kStartupListName, startup);
+    });
+    return mayReplace(this, all.files, kStartupListName);
+}
+
 void FinishPage::writeFiles() {
     WizardState& all = state();
     const ServerDesign& record = all.design;
     writeConfigurationFile(record);
     WriteLineList(all.mountPoints, record.vfsFile);
-    if (!SaveUserLineList(all.userLines, record.userFile))
+    noteListWritten(all.files, all.mountPointsFrom, record.vfsFile);
+    if (SaveUserLineList(all.userLines, record.userFile))
+        noteListWritten(all.files, all.userLinesFrom, record.userFile);
+    else
         showNotice(this, Str::UserFileEmpty);
-    if (!SaveAllowedAddressList(all.allowed, record.allowFile))
+    if (SaveAllowedAddressList(all.allowed, record.allowFile))
+        noteListWritten(all.files, all.allowedFrom, record.allowFile);
+    else
         showNotice(this, Str::AllowFileEmpty);
     if (record.startAtLaunch)
         addToStartupList(record.configFile);
@@ -168,12 +211,20 @@ void FinishPage::back() {
 
 void FinishPage::finish() {
     const auto names = takeNames(true);
-    if (!names)
+    if (!names || !namesDistinct(*names))
         return;
     store(*names);
     // A file that cannot be written stops the sequence there, with the files
-    // before it written and the page open for another name.
-    if (runFileAction(this, [this] { writeFiles(); }))
+    // before it written and the page open for another name; a No to a
+    // question keeps the page open with nothing written.
+    bool written = false;
+    runFileAction(this, [this, &written] {
+        if (!mayWriteFiles())
+            return;
+        writeFiles();
+        written = true;
+    });
+    if (written)
         accept();
 }
 

@@ -2,8 +2,8 @@
 
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
-#include "core/users/UserFile.h"
 #include "gui/app/FileChoice.h"
+#include "gui/app/FileReadings.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
@@ -52,7 +52,7 @@ bool UsersIntroPage::takeNowUsing() {
 }
 
 bool UsersIntroPage::loadUserFile() {
-    return runFileAction(this, [this] { LoadUserLineList(design().userFile, state().userLines); });
+    return runFileAction(this, [this] { loadUserLines(this, state()); });
 }
 
 void UsersIntroPage::browse() {

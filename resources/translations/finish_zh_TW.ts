@@ -58,5 +58,37 @@
         <source>the file name can not be empty , setup can not save a file without a name</source>
         <translation>檔案名稱不可為空白，安裝程式無法儲存沒有名稱的檔案</translation>
     </message>
+    <message>
+        <source>the text can not hold the byte 0x1A or a NUL byte</source>
+        <translation>文字中不可包含位元組 0x1A 或 NUL 位元組</translation>
+    </message>
+    <message>
+        <source>a path or a name of a mount point can not hold the byte 0x1A or a NUL byte</source>
+        <translation>掛載點的路徑或名稱不可包含位元組 0x1A 或 NUL 位元組</translation>
+    </message>
+    <message>
+        <source>a file or folder name can not hold the byte 0x1A or a NUL byte</source>
+        <translation>檔案或資料夾名稱不可包含位元組 0x1A 或 NUL 位元組</translation>
+    </message>
+    <message>
+        <source>the file %1 holds the byte 0x1A in line %2 , which ends the file for setup and for the server : what follows it is not read , and saving the file would lose it</source>
+        <translation>檔案 %1 的第 %2 行含有位元組 0x1A，安裝程式與伺服器讀到此處即視為檔案結束：其後的內容不會被讀取，儲存此檔案將會遺失這些內容</translation>
+    </message>
+    <message>
+        <source>line %2 of the file %1 is longer than %3 characters : setup and the server read it as several lines , and saving the file would split it</source>
+        <translation>檔案 %1 的第 %2 行超過 %3 個字元：安裝程式與伺服器會將它讀成數行，儲存此檔案將會把它拆開</translation>
+    </message>
+    <message>
+        <source>setup could not read the file %1 whole ( from line %2 ) , replacing it now changes what was not read , replace it anyway ?</source>
+        <translation>安裝程式無法完整讀取檔案 %1（自第 %2 行起），現在取代它會改變未讀取的內容，仍要取代嗎？</translation>
+    </message>
+    <message>
+        <source>the file %1 already exists and what setup is about to write into it was not read from it , replace its content ?</source>
+        <translation>檔案 %1 已經存在，而安裝程式即將寫入的內容並非從此檔案讀取，要取代它的內容嗎？</translation>
+    </message>
+    <message>
+        <source>the names %1 and %2 lead to the same file , please give each file a name of its own</source>
+        <translation>名稱 %1 與 %2 指向同一個檔案，請為每個檔案取不同的名稱</translation>
+    </message>
 </context>
 </TS>

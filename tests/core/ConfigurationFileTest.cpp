@@ -1,6 +1,7 @@
 #include "core/server/ConfigurationFile.h"
 
 #include "core/lines/TextLineList.h"
+#include "core/users/Validation.h"
 
 #include "TempDir.h"
 
@@ -139,6 +140,8 @@ TEST(AddToStartupList, AddsTheBaseNameOnceOnly) {
     EXPECT_EQ(permissionBits("ftpmarlin.startup"), 0444u);
 
     addToStartupList("my.ftpd");
+    // A name that would break its line is refused; the list stays as it is.
+    EXPECT_THROW(addToStartupList("a\x1A.ftpd"), InvalidInput);
     EXPECT_EQ(readFile("ftpmarlin.startup"),
               "ftpdstart VantorFTPD32.ftpd\r\nftpdstart my.ftpd\r\n");
 }

@@ -46,6 +46,16 @@ TEST(FindSingleMatch, NoneOneAndSeveralMatches) {
     EXPECT_FALSE(several.only);
 }
 
+TEST(FindSingleMatch, PassesOverNamesNoFileNameFieldCanHold) {
+    TempDir dir;
+    for (const char* name : {"\x1A.user", "a\nb.user", "site.user"})
+        writeFile(dir.file(name), "");
+    writeFile(dir.file(std::string(256 - dir.path().size(), 'n') + ".user"), "");
+    const SingleMatch match = FindSingleMatch(dir.path(), "*.user");
+    EXPECT_EQ(match.firstPath, dir.file("site.user"));
+    EXPECT_TRUE(match.only);
+}
+
 TEST(FindSingleMatch, MissingFolderFindsNothing) {
     TempDir dir;
     EXPECT_FALSE(FindSingleMatch(dir.file("missing"), "*").firstPath);

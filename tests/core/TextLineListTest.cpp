@@ -95,8 +95,14 @@ TEST(ReadLineList, LineEndsAndEndOfFileMarker) {
     writeFile(dir.file("cr"), "a\rb\r\n");
     EXPECT_EQ(readLines(dir.file("cr")), (Lines{"a\rb"}));
 
+    // The reading says where it stopped, unless nothing but line ends follow.
+    using Kind = ReadingLoss::Kind;
     writeFile(dir.file("eof"), "a\r\nb\x1A\r\nc\r\n");
-    EXPECT_EQ(readLines(dir.file("eof")), (Lines{"a", "b"}));
+    TextLineList list;
+    EXPECT_EQ(ReadLineList(dir.file("eof"), list), (ReadingLoss{Kind::StoppedAtEndByte, 2}));
+    EXPECT_EQ(list.lines(), (Lines{"a", "b"}));
+    EXPECT_FALSE(FindReadingLoss("a\r\n\x1A\r\n\x1A"));
+    EXPECT_FALSE(ReadLineList(dir.file("dos"), list));
 }
 
 TEST(ReadLineList, AListReadWhileEmptyStaysEditableThroughCompaction) {
@@ -135,6 +141,13 @@ TEST(ReadLineList, LongLinesArriveInPiecesOf511) {
 
     writeFile(dir.file("512"), std::string(511, 'y') + "z\r\n");
     EXPECT_EQ(readLines(dir.file("512")), (Lines{std::string(511, 'y'), "z"}));
+
+    // The reading says which line it split; the first is reported.
+    using Kind = ReadingLoss::Kind;
+    EXPECT_FALSE(FindReadingLoss("a\n" + exact + "\r\n" + exact));
+    EXPECT_EQ(FindReadingLoss("a\n" + exact + "\rb\n\x1A" + exact + "x"),
+              (ReadingLoss{Kind::SplitLongLine, 2}));
+    EXPECT_EQ(FindReadingLoss("a\n\x1A" + exact + "x"), (ReadingLoss{Kind::StoppedAtEndByte, 2}));
 }
 
 TEST(ReadLineList, MissingFilesAreSilentButFoldersRaise) {

@@ -10,6 +10,8 @@ TEST(UserValidation, TextFieldsAndNames) {
     EXPECT_EQ(CheckUserTextField("any text, even @ and |"), InputRule::Ok);
     EXPECT_EQ(CheckUserTextField("a:b"), InputRule::FieldHasColon);
     EXPECT_EQ(CheckUserTextField("a\rb"), InputRule::FieldHasLineBreak);
+    EXPECT_EQ(CheckUserTextField("a\x1A"), InputRule::FieldHasEndByte);
+    EXPECT_EQ(CheckUserName(std::string("a\0b", 3)), InputRule::FieldHasEndByte);
 
     EXPECT_EQ(CheckUserName(""), InputRule::NameEmpty);
     EXPECT_EQ(CheckUserName("al:ice"), InputRule::FieldHasColon);

@@ -6,7 +6,7 @@
 
 using namespace vantor;
 
-TEST(VfsValidation, EveryFieldRefusesBarsAndLineBreaksAndNamesTheirLength) {
+TEST(VfsValidation, EveryFieldRefusesBarsLineBreaksAndEndBytesAndNamesTheirLength) {
     MountPoint mount;
     mount.physicalPath = "/srv/ftp: a, b @ c";
     mount.virtualPath = "/";
@@ -21,6 +21,8 @@ TEST(VfsValidation, EveryFieldRefusesBarsAndLineBreaksAndNamesTheirLength) {
         EXPECT_EQ(CheckMountPoint(broken), MountPointRule::FieldHasBar);
         broken.*field = "x\r";
         EXPECT_EQ(CheckMountPoint(broken), MountPointRule::FieldHasLineBreak);
+        broken.*field = std::string("x\x1A\0", 3);
+        EXPECT_EQ(CheckMountPoint(broken), MountPointRule::FieldHasEndByte);
     }
     EXPECT_EQ(CheckMountPointName(std::string(32, 'n')), MountPointRule::NameTooLong);
     EXPECT_EQ(CheckMountPointField(std::string(32, 'n')), MountPointRule::Ok);

@@ -227,3 +227,51 @@ TEST_F(FinishPageTest, ADefaultNameTooLongIsRefusedNotCut) {
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_TRUE(state.design.configFile.empty() && state.design.allowFile.empty());
 }
+
+// A file is replaced unasked only by the list read from it: No keeps the page
+// open with nothing written, also when an earlier file was agreed to.
+TEST_F(FinishPageTest, AFileThisRunDidNotReadIsReplacedOnlyWhenTheUserAgrees) {
+    const std::string vfs = dir.file("VantorFTPD32.vfs");
+    const std::string users = dir.file("VantorFTPD32.user");
+    writeFile(vfs, "/old|/|u|g|754|r\r\n");
+    writeFile(users, "old:line\r\n");
+    state.mountPoints.add("/srv|/|default|default|754|r");
+    state.userLines.add("root:anna:pw");
+    state.userLinesFrom = dir.file("elsewhere.user");
+    run([&](ModalDialog& page) {
+        fake.answerQuestion(false);
+        click(page, "finishButton");
+        fake.answerQuestion(true);
+        fake.answerQuestion(false);
+        click(page, "finishButton");
+        EXPECT_TRUE(page.isVisible());
+        EXPECT_EQ(filesIn(dir.path()), 2u);
+        fake.answerQuestion(true);
+        fake.answerQuestion(true);
+        click(page, "finishButton");
+    });
+    ASSERT_EQ(fake.questions().size(), 5u);
+    EXPECT_TRUE(fake.questions()[0].text.contains(QString::fromStdString(vfs)));
+    EXPECT_TRUE(fake.questions()[2].text.contains(QString::fromStdString(users)));
+    EXPECT_EQ(readFile(vfs), "/srv|/|default|default|754|r\r\n");
+    EXPECT_EQ(readFile(users), "root:anna:pw\r\n");
+    // Written by this run, the files are replaced unasked the next time.
+    run([&](ModalDialog& page) { click(page, "finishButton"); });
+    EXPECT_EQ(fake.questions().size(), 5u);
+}
+
+// Two names of one file, here through "..", are refused before anything is
+// written.
+TEST_F(FinishPageTest, TwoNamesOfOneFileAreRefused) {
+    std::filesystem::create_directory(dir.file("sub"));
+    const QString config = QString::fromStdString(dir.file("VantorFTPD32.ftpd"));
+    const QString sameConfig = QString::fromStdString(dir.file("sub/../VantorFTPD32.ftpd"));
+    run([&](ModalDialog& page) {
+        box(page, "allowFileEdit")->setText(sameConfig);
+        click(page, "finishButton");
+        EXPECT_EQ(page.focusWidget(), box(page, "allowFileEdit"));
+        click(page, "cancelButton");
+    });
+    EXPECT_EQ(messages(), std::vector<QString>{error(Str::NamesSameFile).arg(config, sameConfig)});
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}

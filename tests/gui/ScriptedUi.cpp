@@ -24,6 +24,7 @@ ScriptedUi::~ScriptedUi() {
     installUi(previous_);
     EXPECT_TRUE(files_.empty()) << files_.size() << " file dialog answer(s) left unused";
     EXPECT_TRUE(folders_.empty()) << folders_.size() << " folder answer(s) left unused";
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " question answer(s) left unused";
     for (const auto& step : scripts_)
         ADD_FAILURE() << "the script for " << step.className.toStdString() << " never ran";
 }
@@ -34,6 +35,17 @@ void ScriptedUi::onDialog(const QString& className, Script script) {
 
 void ScriptedUi::showMessage(QWidget*, const QString& caption, const QString& text) {
     messages_.push_back({caption, text});
+}
+
+bool ScriptedUi::askYesNo(QWidget*, const QString& caption, const QString& text) {
+    questions_.push_back({caption, text});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "the question \"" << text.toStdString() << "\" had no answer queued";
+        return false;
+    }
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
 }
 
 std::optional<QString> ScriptedUi::take(std::deque<Answer>& answers) {

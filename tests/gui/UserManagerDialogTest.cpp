@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -318,4 +320,68 @@ TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
     EXPECT_EQ(combo("nameCombo")->currentText(), "alice");
     EXPECT_EQ(combo("allowIpCombo")->currentText(), "10.0.0.");
     EXPECT_TRUE(fake.messages().empty());
+}
+
+// After a file could not be read, nothing writes it, not even once it could
+// be, until a reading succeeds: each write names the file error again.
+TEST_F(UserManagerDialogTest, AFileThatCouldNotBeReadIsNotWrittenUntilReadAgain) {
+    const auto cannotBeRead = [](const std::string& file) {
+        std::filesystem::create_directory(file);
+    };
+    const auto readableAgain = [](const std::string& file, const std::string& content) {
+        std::filesystem::remove(file);
+        writeFile(file, content);
+    };
+    cannotBeRead(userFile);
+    open();
+    EXPECT_TRUE(error().contains(userFile.c_str()));
+    readableAgain(userFile, kAlice + "\r\n");
+    menu("saveAction");
+    EXPECT_TRUE(error().contains(userFile.c_str()));
+    combo("nameCombo")->setEditText("carol");
+    click("addUserButton");
+    EXPECT_TRUE(error().contains(userFile.c_str()));
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\n");
+
+    cannotBeRead(allowFile);
+    fake.answerFile(userFile);
+    fake.answerFile(allowFile);
+    menu("openAction");
+    EXPECT_TRUE(error().contains(allowFile.c_str()));
+    readableAgain(allowFile, "alice@10.0.0.\r\n");
+    for (const char* button : {"addAddressButton", "delAddressButton"}) {
+        combo("allowIpCombo")->setEditText("10.0.0.");
+        click(button);
+        EXPECT_TRUE(error().contains(allowFile.c_str())) << button;
+    }
+    EXPECT_EQ(readFile(allowFile), "alice@10.0.0.\r\n");
+    fake.answerFile(userFile);
+    fake.answerFile(allowFile);
+    menu("openAction");
+    combo("allowIpCombo")->setEditText("10.1.");
+    click("addAddressButton");
+    EXPECT_EQ(readFile(allowFile), "alice@10.0.0.\r\nalice@10.1.\r\n");
+}
+
+// A reading that stopped at a byte 0x1A is reported at once, and the file is
+// replaced only when the user agrees.
+TEST_F(UserManagerDialogTest, AFileReadInPartIsReportedAndReplacedOnlyWhenAgreed) {
+    const std::string file = kAlice + "\r\n\x1A\r\n" + kBob + "\r\n";
+    writeFile(userFile, file);
+    open();
+    ASSERT_EQ(fake.messages().size(), 1u);
+    EXPECT_EQ(fake.messages()[0].caption, "WARNING");
+    EXPECT_EQ(fake.messages()[0].text,
+              loadString(Str::ReadStoppedAtEndByte).arg(QString::fromStdString(userFile), "2"));
+    combo("nameCombo")->setEditText("carol");
+    fake.answerQuestion(false);
+    click("addUserButton");
+    EXPECT_EQ(readFile(userFile), file);
+    fake.answerQuestion(true);
+    click("addUserButton");
+    // Written whole, the file is replaced unasked from now on.
+    combo("nameCombo")->setEditText("carol");
+    click("addUserButton");
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\ncarol:2:pw:staff:1:0:0:0:0:0:0:0::default\r\n");
+    EXPECT_EQ(fake.questions().size(), 2u);
 }

@@ -1,4 +1,5 @@
 #include "gui/vfs/VfsEditorDialog.h"
+#include "gui/platform/Strings.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"
@@ -10,10 +11,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 using namespace vantor;
 using namespace vantor::test;
@@ -101,7 +104,7 @@ protected:
 
 } // namespace
 
-TEST_F(VfsEditorDialogTest, WizardModeStartsFromOneRootEntryEveryTime) {
+TEST_F(VfsEditorDialogTest, WizardModeOpensOnTheDesignAndClosingLeavesItAsFound) {
     writeFile(dir.file("site.user"), account("zed", "web") + account("alice", "staff"));
     state.design.userFile = dir.file("site.user");
     state.design.rootDirectory = "/srv/ftp";
@@ -127,28 +130,44 @@ TEST_F(VfsEditorDialogTest, WizardModeStartsFromOneRootEntryEveryTime) {
     });
     EXPECT_EQ(state.mountPoints.lines(), std::vector<std::string>{root.toStdString()});
 
-    // A second opening drops what the first committed; Cancel commits nothing.
+    // A second opening shows what the first committed. Cancel, Escape and the
+    // close box leave the list as they found it, also after a Save.
     state.design.userFile = dir.file("missing.user");
-    run(false, [&](ModalDialog& editor) {
-        EXPECT_TRUE(state.mountPoints.empty());
-        EXPECT_EQ(entries(editor), QStringList{"/srv/ftp|/|default|default|755|r"});
-        EXPECT_EQ(find<QComboBox>(editor, "ownerCombo")->currentText(), "default");
-        click(editor, "cancelButton");
-    });
-    EXPECT_TRUE(state.mountPoints.empty());
+    const std::function<void(ModalDialog&)> closers[] = {
+        [](ModalDialog& editor) { click(editor, "cancelButton"); },
+        [](ModalDialog& editor) { QTest::keyClick(&editor, Qt::Key_Escape); },
+        [](ModalDialog& editor) { editor.close(); }};
+    for (const auto& close : closers) {
+        run(false, [&](ModalDialog& editor) {
+            EXPECT_EQ(entries(editor), QStringList{root});
+            fill(editor, dir.path(), "/x");
+            click(editor, "addButton");
+            menu(editor, "saveAction");
+            EXPECT_EQ(state.mountPoints.size(), 2u);
+            close(editor);
+        });
+        EXPECT_EQ(state.mountPoints.lines(), std::vector<std::string>{root.toStdString()});
+    }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST_F(VfsEditorDialogTest, AddChecksInOrderAndPutsInDefaultNames) {
     const std::string pub = sub("pub");
     const std::string bar = sub("a|b");
+    const std::string endByte = sub("a\x1A"
+                                    "b");
     writeFile(dir.file("plain.txt"), "");
     state.design.vfsFile = dir.file("missing.vfs");
     run(true, [&](ModalDialog& editor) {
         EXPECT_TRUE(entries(editor).isEmpty());
-        const std::pair<std::string, QString> refused[] = {
-            {"", "/pub"},  {dir.file("plain.txt"), "/pub"}, {bar, "/pub"}, {pub, ""}, {pub, "pub"},
-            {pub, "/p|b"}, {pub + "\n" + pub, "/"}};
+        const std::pair<std::string, QString> refused[] = {{"", "/pub"},
+                                                           {dir.file("plain.txt"), "/pub"},
+                                                           {bar, "/pub"},
+                                                           {pub, ""},
+                                                           {pub, "pub"},
+                                                           {pub, "/p|b"},
+                                                           {pub + "\n" + pub, "/"},
+                                                           {endByte, "/pub"}};
         for (const auto& [physical, virtualPath] : refused) {
             fill(editor, physical, virtualPath);
             click(editor, "addButton");
@@ -161,7 +180,9 @@ TEST_F(VfsEditorDialogTest, AddChecksInOrderAndPutsInDefaultNames) {
                 "ERROR: virtual path can not be empty",
                 "ERROR: must be a full virtual path , starting from / ( root directory )",
                 "ERROR: the character | can not be used in a path or a name of a mount point",
-                "ERROR: a path or a name of a mount point can not hold a line break"}));
+                "ERROR: a path or a name of a mount point can not hold a line break",
+                "ERROR: a path or a name of a mount point can not hold the byte 0x1A or a NUL "
+                "byte"}));
         EXPECT_EQ(editor.focusWidget(), edit(editor, "physicalPathEdit"));
         EXPECT_TRUE(entries(editor).isEmpty());
 
@@ -205,7 +226,7 @@ TEST_F(VfsEditorDialogTest, AddChecksInOrderAndPutsInDefaultNames) {
 TEST_F(VfsEditorDialogTest, RootRulesUpdateAndDelete) {
     const std::string pub = sub("pub");
     const std::string first = sub("a");
-    writeFile(dir.file("site.user"), account("bobby", "staff"));
+    writeFile(dir.file("site.user"), account("bobby", "staffing") + account("Carl", "staff"));
     state.design.userFile = dir.file("site.user");
     const std::string longName(32, 'n');
     const std::string file = first + "|/|bob|staff|754|r\n" + pub + "|/pub|carl|staff|700|n\n" +
@@ -214,9 +235,10 @@ TEST_F(VfsEditorDialogTest, RootRulesUpdateAndDelete) {
     state.design.vfsFile = dir.file("site.vfs");
     run(true, [&](ModalDialog& editor) {
         auto* owners = find<QComboBox>(editor, "ownerCombo");
-        // bob is found as the first name that begins with it.
-        EXPECT_EQ(owners->currentText(), "bobby");
-        EXPECT_EQ(owners->count(), 1);
+        // No listed name equals bob, so he is added rather than bobby shown.
+        EXPECT_EQ(owners->currentText(), "bob");
+        EXPECT_EQ(owners->count(), 3);
+        EXPECT_EQ(find<QComboBox>(editor, "groupCombo")->currentText(), "staff");
         edit(editor, "physicalPathEdit")->setText("edited");
         click(editor, "deleteButton");
         EXPECT_EQ(edit(editor, "physicalPathEdit")->text(), QString::fromStdString(first));
@@ -230,13 +252,17 @@ TEST_F(VfsEditorDialogTest, RootRulesUpdateAndDelete) {
         edit(editor, "physicalPathEdit")->setText(QString::fromStdString(pub));
         click(editor, "updateButton");
         EXPECT_TRUE(shown().empty());
-        const QString newRoot = QString::fromStdString(pub) + "|/|bobby|staff|754|r";
+        const QString newRoot = QString::fromStdString(pub) + "|/|bob|staff|754|r";
         EXPECT_EQ(entries(editor)[2], newRoot);
 
-        // carl is not listed, so showing his entry adds him.
+        // Carl is the one name equal to carl ignoring case: he is shown, and an
+        // Update keeps the entry's own spelling, unchanged fields the whole line.
         select(editor, 0);
-        EXPECT_EQ(owners->currentText(), "carl");
-        EXPECT_EQ(owners->count(), 2);
+        EXPECT_EQ(owners->currentText(), "Carl");
+        EXPECT_EQ(owners->count(), 3);
+        click(editor, "updateButton");
+        EXPECT_EQ(entries(editor)[0], QString::fromStdString(pub) + "|/pub|carl|staff|700|n");
+        select(editor, 0);
         find<QCheckBox>(editor, "groupReadCheck")->setChecked(true);
         click(editor, "updateButton");
         EXPECT_TRUE(shown().empty());
@@ -283,37 +309,40 @@ TEST_F(VfsEditorDialogTest, SavingInWizardModeCommitsWithoutWriting) {
         EXPECT_EQ(state.design.vfsFile, dir.file("named.vfs"));
         click(editor, "cancelButton");
     });
-    EXPECT_EQ(state.mountPoints.size(), 1u);
+    EXPECT_TRUE(state.mountPoints.empty());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-// After New in wizard mode no file is named yet: Save and Ok name the failure
-// and keep the dialog open with its entries.
-TEST_F(VfsEditorDialogTest, AFileThatCannotBeWrittenKeepsTheDialogOpen) {
-    state.design.rootDirectory = dir.path();
-    run(false, [&](ModalDialog& editor) {
+// After New no file is named: Save and Ok ask for one as Save as does, a cancel
+// there writes nothing, and the file open before keeps its content.
+TEST_F(VfsEditorDialogTest, AfterNewSaveAndOkAskForAFileName) {
+    writeFile(dir.file("site.vfs"), "/srv|/|u|g|754|r\n");
+    state.design.vfsFile = dir.file("site.vfs");
+    run(true, [&](ModalDialog& editor) {
         menu(editor, "newAction");
         EXPECT_TRUE(entries(editor).isEmpty());
         EXPECT_EQ(edit(editor, "physicalPathEdit")->text(), "");
         fill(editor, dir.path(), "/");
         click(editor, "addButton");
         shown();
+        fake.cancelFile();
+        fake.cancelFile();
         menu(editor, "saveAction");
         click(editor, "okButton");
-        const auto messages = shown();
-        ASSERT_EQ(messages.size(), 2u);
-        EXPECT_TRUE(messages[0].startsWith("ERROR: the file ")) << messages[0].toStdString();
-        EXPECT_EQ(messages[1], messages[0]);
+        EXPECT_EQ(fake.fileRequests().back().kind, FileRequest::Kind::Save);
+        EXPECT_TRUE(editor.isVisible());
+        // A file that cannot be written is named; the list holds the entries.
+        fake.answerFile(dir.file("no/such/folder.vfs"));
+        click(editor, "okButton");
+        EXPECT_TRUE(shown().at(0).contains("no/such/folder.vfs"));
         EXPECT_TRUE(editor.isVisible());
         EXPECT_EQ(state.mountPoints.size(), 1u);
-        state.design.vfsFile = dir.file("no/such/folder.vfs");
-        click(editor, "okButton");
-        EXPECT_TRUE(shown()[0].contains("no/such/folder.vfs"));
-        state.design.vfsFile = dir.file("empty.vfs");
-        menu(editor, "newAction");
+        fake.answerFile(dir.file("new.vfs"));
+        menu(editor, "saveAsAction");
         click(editor, "okButton");
     });
-    EXPECT_EQ(readFile(dir.file("empty.vfs")), "");
+    EXPECT_EQ(readFile(dir.file("site.vfs")), "/srv|/|u|g|754|r\n");
+    EXPECT_EQ(readFile(dir.file("new.vfs")), dir.path() + "|/|default|default|000|n\r\n");
 }
 
 TEST_F(VfsEditorDialogTest, OpenChangesNoFileUntilBothAreChosen) {
@@ -341,4 +370,48 @@ TEST_F(VfsEditorDialogTest, OpenChangesNoFileUntilBothAreChosen) {
         click(editor, "cancelButton");
     });
     EXPECT_EQ(fake.fileRequests()[2].filter, "user&group file|*.user|All files|*.*||");
+}
+
+// A *.vfs file that could not be read is not written until a reading succeeds;
+// one that read in part is reported, and replaced only when the user agrees.
+TEST_F(VfsEditorDialogTest, AFileNotReadWholeIsNotWrittenUnasked) {
+    const std::string site = dir.file("site.vfs");
+    std::filesystem::create_directory(site);
+    state.design.vfsFile = site;
+    const std::string lossy = "/a|/|u|g|700|r\r\n\x1A\r\n/b|/b|u|g|700|r\r\n";
+    run(true, [&](ModalDialog& editor) {
+        std::filesystem::remove(site);
+        writeFile(site, lossy);
+        click(editor, "okButton");
+        menu(editor, "saveAction");
+        const auto errors = shown();
+        ASSERT_EQ(errors.size(), 3u);
+        EXPECT_TRUE(errors[2].contains(QString::fromStdString(site)));
+        EXPECT_EQ(readFile(site), lossy);
+
+        fake.answerFile(site);
+        fake.answerFile(dir.file("site.user"));
+        menu(editor, "openAction");
+        EXPECT_EQ(shown(),
+                  std::vector<QString>{"WARNING: " + loadString(Str::ReadStoppedAtEndByte)
+                                                         .arg(QString::fromStdString(site), "2")});
+        fake.answerQuestion(false);
+        click(editor, "okButton");
+        EXPECT_EQ(readFile(site), lossy);
+        fake.answerQuestion(true);
+        click(editor, "okButton");
+    });
+    EXPECT_EQ(readFile(site), "/a|/|u|g|700|r\r\n");
+    EXPECT_TRUE(fake.questions().at(0).text.contains(QString::fromStdString(site)));
+}
+
+// open() is the dialog framework's: it shows the dialog and leaves the design
+// as it is.
+TEST_F(VfsEditorDialogTest, OpenShowsTheDialogAndKeepsTheMountPoints) {
+    state.mountPoints.add("/srv|/|default|default|754|r");
+    VfsEditorDialog editor(state);
+    static_cast<QDialog&>(editor).open();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(state.mountPoints.size(), 1u);
+    editor.done(QDialog::Rejected);
 }

@@ -77,15 +77,16 @@ TEST_F(VfsIntroPageTest, WhatTheEditorCommitsIsKept) {
         thenClosed("FinishPage");
         page.close();
     });
-    EXPECT_EQ(lines(), std::vector<std::string>{"/srv/ftp|/|default|default|755|r"});
+    const std::vector<std::string> root755{"/srv/ftp|/|default|default|755|r"};
+    EXPECT_EQ(lines(), root755);
+    // Cancel in the editor keeps what it found; Next adds no second root.
     run([&](ModalDialog& page) {
         thenEditor("cancelButton");
         click(page, "setupButton");
-        EXPECT_TRUE(state.mountPoints.empty());
         thenClosed("FinishPage");
         click(page, "nextButton");
     });
-    EXPECT_EQ(lines(), std::vector<std::string>{root754});
+    EXPECT_EQ(lines(), root755);
 }
 
 TEST_F(VfsIntroPageTest, EnterAndCancelEndTheWizardWithNothingAdded) {
