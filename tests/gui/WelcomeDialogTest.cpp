@@ -1,7 +1,7 @@
 #include "gui/app/WelcomeDialog.h"
 #include "gui/app/WizardApp.h"
-#include "gui/platform/Translation.h"
 #include "gui/vfs/VfsEditorDialog.h"
+#include "texts/Translation.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"
