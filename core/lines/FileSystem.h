@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -24,6 +25,9 @@ struct SingleMatch {
 // "?"), ignoring letter case; folders match like files. Matches are taken in
 // name order ignoring case, so the first match is the same on every run.
 SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern);
+// The full path of every match, in the same order; empty when the folder
+// holds none or cannot be read.
+std::vector<std::string> FindMatches(const std::string& directory, const std::string& pattern);
 
 // True when `name` matches the wildcard pattern, letter case ignored.
 bool MatchesWildcard(const std::string& pattern, const std::string& name);

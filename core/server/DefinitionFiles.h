@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace vantor {
 
 // How a folder's definition files are found and named, the same for the
@@ -8,8 +12,20 @@ namespace vantor {
 inline constexpr char kUserFilePattern[] = "*.user";
 inline constexpr char kAllowFilePattern[] = "*.allow";
 inline constexpr char kVfsFilePattern[] = "*.vfs";
+inline constexpr char kConfigFilePattern[] = "*.ftpd";
 
 inline constexpr char kDefaultUserFileName[] = "default.user";
 inline constexpr char kDefaultAllowFileName[] = "default.allow";
+
+// The file of one kind in a folder, chosen without asking anybody: the single
+// match of the pattern; with no match the default name in the folder (when
+// the kind has one); with two or more, no file and every match, so that the
+// caller can name them and let the user pick.
+struct DefinitionFileChoice {
+    std::optional<std::string> path;
+    std::vector<std::string> matches; // every match when there are two or more
+};
+DefinitionFileChoice FindDefinitionFile(const std::string& directory, const char* pattern,
+                                        const char* defaultName);
 
 } // namespace vantor
