@@ -64,9 +64,10 @@ format:
 
 bench: bootstrap
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks vantor_gui_benchmarks
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks vantor_gui_benchmarks vantor_cli_benchmarks
 	./$(BENCH_BUILD)/bench/vantor_benchmarks
 	./$(BENCH_BUILD)/bench/gui/vantor_gui_benchmarks
+	./$(BENCH_BUILD)/bench/cli/vantor_cli_benchmarks
 
 # Only the program goes into the package, so only the program is built; cpack
 # would otherwise build the tests and benchmarks too before packing.

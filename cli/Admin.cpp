@@ -22,6 +22,13 @@ public:
         return tr("more than one file to choose from: %1; name one with %2")
             .arg(names.join(QStringLiteral(", ")), QLatin1String(option));
     }
+    static QString unknownAccount(const std::string& name) {
+        return tr("no account is named %1").arg(shown(name));
+    }
+    static QString fieldRefused(const QString& field, const QString& reason) {
+        return tr("%1: %2").arg(field, reason);
+    }
+    static QString flag() { return tr("write 1 or 0"); }
     static QString noVfsFile(const std::string& directory) {
         return tr("no *.vfs file in %1; name one with --vfs-file").arg(shown(directory));
     }
@@ -80,6 +87,18 @@ void printLine(std::string_view line) {
 
 QString shown(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString unknownAccountText(const std::string& name) {
+    return AdminTexts::unknownAccount(name);
+}
+
+QString fieldRefusedText(const QString& field, const QString& reason) {
+    return AdminTexts::fieldRefused(field, reason);
+}
+
+QString flagText() {
+    return AdminTexts::flag();
 }
 
 std::string helpText(const QString& text) {

@@ -38,6 +38,11 @@ void printLine(std::string_view line);
 
 // Bytes of a file or an argument shown inside a message.
 QString shown(std::string_view bytes);
+// Texts several commands share.
+QString unknownAccountText(const std::string& name);
+QString fieldRefusedText(const QString& field, const QString& reason); // "field: reason"
+QString flagText();                                                    // what a 0-or-1 field wants
+
 // A translated text handed to the argument parser (help texts).
 std::string helpText(const QString& text);
 

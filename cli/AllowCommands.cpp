@@ -18,9 +18,6 @@ class AllowTexts {
     Q_DECLARE_TR_FUNCTIONS(AllowTexts)
 public:
     static QString whose() { return tr("give --user NAME or --all"); }
-    static QString unknownAccount(const std::string& name) {
-        return tr("no account is named %1").arg(shown(name));
-    }
     static QString present(const std::string& entry) {
         return tr("the entry %1 is there already").arg(shown(entry));
     }
@@ -79,7 +76,7 @@ std::string userPart(const Session& session, const Arguments& args, bool mustExi
     if (args.all)
         return {};
     if (mustExist && !FindAccount(session.folder.chosenUserFile(), *args.user))
-        refuse(AllowTexts::unknownAccount(*args.user));
+        refuse(unknownAccountText(*args.user));
     return *args.user;
 }
 
@@ -90,7 +87,7 @@ std::string entryText(const std::string& user, const std::string& address) {
 void check(const Session& session, const Arguments& args) {
     const auto account = FindAccount(session.folder.chosenUserFile(), args.name);
     if (!account)
-        refuse(AllowTexts::unknownAccount(args.name));
+        refuse(unknownAccountText(args.name));
     const FileLines file = ReadFileLines(session.folder.chosenAllowFile());
     std::optional<std::string> admitting;
     for (const std::string_view line : file.lines) {

@@ -60,7 +60,7 @@ public:
         case Kind::MountPhysicalMissing:
             return tr("the physical path %1 is not an existing directory").arg(shown(f.text));
         case Kind::MountOwnerUnknown:
-            return tr("no account is named %1").arg(shown(f.text));
+            return unknownAccountText(f.text);
         case Kind::MountGroupUnknown:
             return tr("no account is in the group %1").arg(shown(f.text));
         case Kind::MountVirtualRepeated:

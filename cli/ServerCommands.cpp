@@ -21,16 +21,12 @@ namespace {
 class ServerTexts {
     Q_DECLARE_TR_FUNCTIONS(ServerTexts)
 public:
-    static QString keyRefused(const std::string& key, const QString& reason) {
-        return tr("%1: %2").arg(shown(key), reason);
-    }
     static QString unknownKey() {
         QStringList keys;
         for (const std::string_view key : kDesignKeys)
             keys.append(shown(key));
         return tr("unknown key , the keys are %1").arg(keys.join(QStringLiteral(", ")));
     }
-    static QString notAFlag() { return tr("write 1 or 0"); }
     static QString notAnAddress() { return tr("not a dotted IPv4 address such as 192.168.1.10"); }
     static QString noEquals(const std::string& setting) {
         return tr("%1 is not KEY=VALUE").arg(shown(setting));
@@ -69,7 +65,7 @@ QString keyReason(std::string_view key, const DesignKeyCheck& check, std::string
                           : key == "SERVER_NAME" ? Str::ServerNameLineBreak
                                                  : Str::TextLineBreak);
     case Rule::NotAFlag:
-        return ServerTexts::notAFlag();
+        return flagText();
     case Rule::NotAnAddress:
         return ServerTexts::notAnAddress();
     }
@@ -79,7 +75,7 @@ QString keyReason(std::string_view key, const DesignKeyCheck& check, std::string
 void setKey(ServerDesign& design, const std::string& key, const std::string& value) {
     if (const DesignKeyCheck check = SetDesignKey(design, key, value);
         check.rule != DesignKeyCheck::Rule::Ok)
-        refuse(ServerTexts::keyRefused(key, keyReason(key, check, value)));
+        refuse(fieldRefusedText(shown(key), keyReason(key, check, value)));
 }
 
 std::pair<std::string, std::string> keyAndValue(const std::string& setting) {

@@ -31,9 +31,6 @@ public:
     static QString cellCount(std::size_t cells, std::size_t columns) {
         return tr("%1 fields where the header has %2").arg(cells).arg(columns);
     }
-    static QString cellRefused(std::string_view column, const QString& reason) {
-        return tr("%1: %2").arg(shown(column), reason);
-    }
     static QString exists(const std::string& name) {
         return tr("an account named %1 exists already , --update changes it").arg(shown(name));
     }
@@ -93,7 +90,7 @@ std::vector<ImportRow> rowsOf(const CsvText& csv, std::vector<Problem>& problems
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (const auto refused = TakeColumn(columns[c], record.cells[c], row.fields)) {
                 problems.push_back(
-                    {record.line, BulkTexts::cellRefused(ColumnName(columns[c]), *refused)});
+                    {record.line, fieldRefusedText(shown(ColumnName(columns[c])), *refused)});
                 good = false;
             }
         }

@@ -1,5 +1,6 @@
 #include "cli/UserColumns.h"
 
+#include "cli/Admin.h"
 #include "core/users/Validation.h"
 #include "texts/RuleTexts.h"
 #include "texts/Strings.h"
@@ -17,7 +18,6 @@ class ColumnTexts {
     Q_DECLARE_TR_FUNCTIONS(ColumnTexts)
 public:
     static QString level() { return tr("the level must be root, super, normal, guest or empty"); }
-    static QString flag() { return tr("write 1 or 0"); }
     static QString language() { return tr("the language must be default, eng, cht, jpn or empty"); }
 };
 
@@ -126,7 +126,7 @@ std::optional<QString> TakeColumn(UserField field, std::string_view text, Accoun
         values.level = *level;
     } else if (isFlag(field)) {
         if (text != "1" && text != "0")
-            return ColumnTexts::flag();
+            return flagText();
         values.*flagMember(field) = text == "1";
     } else if (const auto number = numberMember(field)) {
         std::uint32_t value = 0;

@@ -68,9 +68,6 @@ public:
             ->excludes(ipCheck);
     }
 
-    static QString optionRefused(const char* option, const QString& reason) {
-        return tr("%1: %2").arg(QLatin1String(option), reason);
-    }
     static QString noPassword() { return tr("no password on standard input"); }
     static QString nothingToChange() {
         return tr("nothing to change: give at least one field option");
@@ -78,14 +75,11 @@ public:
     static QString exists(const std::string& name) {
         return tr("an account named %1 exists already").arg(shown(name));
     }
-    static QString unknown(const std::string& name) {
-        return tr("no account is named %1").arg(shown(name));
-    }
 };
 
 void take(UserField field, std::string_view text, const char* option, AccountFields& fields) {
     if (const auto refused = TakeColumn(field, text, fields))
-        refuse(UserTexts::optionRefused(option, *refused));
+        refuse(fieldRefusedText(QLatin1String(option), *refused));
 }
 
 // The password is never an argument, where any user's `ps` would show it.
@@ -138,7 +132,7 @@ void list(const Session& session, const std::optional<std::string>& group, bool 
 void show(const Session& session, const std::string& name, bool json, bool withPassword) {
     const auto account = FindAccount(session.folder.chosenUserFile(), name);
     if (!account)
-        refuse(UserTexts::unknown(name));
+        refuse(unknownAccountText(name));
     if (json) {
         printLine(JsonText(AccountJson(*account, withPassword)));
         return;
@@ -211,7 +205,7 @@ void addUserCommands(CLI::App& app, Session& session) {
             if (fields.given.none())
                 usageError(UserTexts::nothingToChange());
             if (!ChangeAccount(session.folder.chosenUserFile(), args->name, fields))
-                refuse(UserTexts::unknown(args->name));
+                refuse(unknownAccountText(args->name));
         };
     });
 
@@ -226,7 +220,7 @@ void addUserCommands(CLI::App& app, Session& session) {
                 args->withAddresses ? std::optional(session.folder.chosenAllowFile())
                                     : std::nullopt;
             if (!RemoveAccount(session.folder.chosenUserFile(), args->name, allowFile))
-                refuse(UserTexts::unknown(args->name));
+                refuse(unknownAccountText(args->name));
         };
     });
 

@@ -22,9 +22,6 @@ public:
     static QString permissions() {
         return tr("the permissions must be three digits 0 to 7 , such as 754");
     }
-    static QString noAccount(const std::string& name) {
-        return tr("no account is named %1").arg(shown(name));
-    }
     static QString noGroup(const std::string& name) {
         return tr("no account is in the group %1").arg(shown(name));
     }
@@ -64,7 +61,7 @@ std::string givenName(const std::string& name, const std::unordered_set<std::str
     if (const MountPointRule rule = CheckMountPointName(name); rule != MountPointRule::Ok)
         refuse(mountPointRuleText(rule));
     if (name != kDefaultOwnerName && !known.contains(name))
-        refuse(isGroup ? VfsTexts::noGroup(name) : VfsTexts::noAccount(name));
+        refuse(isGroup ? VfsTexts::noGroup(name) : unknownAccountText(name));
     return name;
 }
 

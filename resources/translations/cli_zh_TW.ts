@@ -8,6 +8,18 @@
         <translation>有不只一個檔案可選：%1；請以 %2 指定其中一個</translation>
     </message>
     <message>
+        <source>no account is named %1</source>
+        <translation>沒有名為 %1 的帳號</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>write 1 or 0</source>
+        <translation>請寫 1 或 0</translation>
+    </message>
+    <message>
         <source>no *.vfs file in %1; name one with --vfs-file</source>
         <translation>%1 中沒有 *.vfs 檔案；請以 --vfs-file 指定一個</translation>
     </message>
@@ -17,10 +29,6 @@
     <message>
         <source>give --user NAME or --all</source>
         <translation>請給 --user 名稱 或 --all</translation>
-    </message>
-    <message>
-        <source>no account is named %1</source>
-        <translation>沒有名為 %1 的帳號</translation>
     </message>
     <message>
         <source>the entry %1 is there already</source>
@@ -112,10 +120,6 @@
     <message>
         <source>%1 fields where the header has %2</source>
         <translation>有 %1 個欄位，但標題列有 %2 個</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
     </message>
     <message>
         <source>an account named %1 exists already , --update changes it</source>
@@ -217,10 +221,6 @@
         <translation>實體路徑 %1 不是存在的目錄</translation>
     </message>
     <message>
-        <source>no account is named %1</source>
-        <translation>沒有名為 %1 的帳號</translation>
-    </message>
-    <message>
         <source>no account is in the group %1</source>
         <translation>沒有帳號屬於群組 %1</translation>
     </message>
@@ -266,10 +266,6 @@
     <message>
         <source>the level must be root, super, normal, guest or empty</source>
         <translation>等級必須是 root、super、normal、guest 或空白</translation>
-    </message>
-    <message>
-        <source>write 1 or 0</source>
-        <translation>請寫 1 或 0</translation>
     </message>
     <message>
         <source>the language must be default, eng, cht, jpn or empty</source>
@@ -338,16 +334,8 @@
 <context>
     <name>ServerTexts</name>
     <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
         <source>unknown key , the keys are %1</source>
         <translation>不明的鍵，可用的鍵為 %1</translation>
-    </message>
-    <message>
-        <source>write 1 or 0</source>
-        <translation>請寫 1 或 0</translation>
     </message>
     <message>
         <source>not a dotted IPv4 address such as 192.168.1.10</source>
@@ -465,10 +453,6 @@
         <translation>不檢查此帳號的用戶端位址</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
         <source>no password on standard input</source>
         <translation>標準輸入沒有密碼</translation>
     </message>
@@ -479,10 +463,6 @@
     <message>
         <source>an account named %1 exists already</source>
         <translation>名為 %1 的帳號已經存在</translation>
-    </message>
-    <message>
-        <source>no account is named %1</source>
-        <translation>沒有名為 %1 的帳號</translation>
     </message>
     <message>
         <source>Accounts</source>
@@ -538,10 +518,6 @@
     <message>
         <source>the permissions must be three digits 0 to 7 , such as 754</source>
         <translation>權限必須是三個 0 到 7 的數字，例如 754</translation>
-    </message>
-    <message>
-        <source>no account is named %1</source>
-        <translation>沒有名為 %1 的帳號</translation>
     </message>
     <message>
         <source>no account is in the group %1</source>
