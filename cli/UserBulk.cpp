@@ -117,8 +117,9 @@ void import(const Session& session, const std::string& csvFile, bool update, boo
     const ImportResult result =
         ImportAccounts(session.folder.chosenUserFile(), rows, update, !dryRun && problems.empty());
     std::unordered_map<std::size_t, const std::string*> nameOnLine;
-    for (const ImportRow& row : rows)
-        nameOnLine.emplace(row.line, &row.fields.values.name);
+    if (!result.problems.empty())
+        for (const ImportRow& row : rows)
+            nameOnLine.emplace(row.line, &row.fields.values.name);
     for (const ImportProblem& problem : result.problems) {
         const std::string& name = *nameOnLine.at(problem.line);
         switch (problem.kind) {

@@ -1,9 +1,14 @@
 #include "core/users/AccountEdits.h"
 
 #include "core/lines/FileLock.h"
+#include "core/lines/FileSystem.h"
+#include "core/lines/LinePieces.h"
+#include "core/lines/WholeFile.h"
 #include "core/users/AllowEdits.h"
 #include "core/users/UserFile.h"
 #include "core/users/Validation.h"
+
+#include <algorithm>
 
 namespace vantor {
 
@@ -30,16 +35,31 @@ void ApplyAccountFields(const AccountFields& fields, UserLine& account) {
 }
 
 std::optional<UserLine> FindAccount(const std::string& userFile, const std::string& name) {
-    TextLineList lines;
-    LoadUserLineList(userFile, lines);
-    for (const std::string_view line : lines) {
-        if (line.starts_with(name) && UserNameOf(line) == name) {
-            UserLine account;
-            ParseUserLine(line, account);
-            return account;
+    if (!SECFileSystem().FileExists(userFile))
+        return std::nullopt;
+    // A reading lists the first piece first and then the others by their
+    // first arrival, latest first: the account is the first piece when that
+    // has the name, else the matching piece whose text arrived last. Only
+    // the pieces of the name are remembered, so no list is built.
+    const std::string bytes = ReadWholeFile(userFile);
+    std::optional<std::string_view> first, latest;
+    std::vector<std::string_view> seen;
+    std::size_t index = 0;
+    ForEachLinePiece(bytes, [&](std::string_view piece) {
+        if (piece.starts_with(name) && UserNameOf(piece) == name) {
+            if (index == 0)
+                first = piece;
+            else if (std::find(seen.begin(), seen.end(), piece) == seen.end())
+                latest = piece;
+            seen.push_back(piece);
         }
-    }
-    return std::nullopt;
+        ++index;
+    });
+    if (!first && !latest)
+        return std::nullopt;
+    UserLine account;
+    ParseUserLine(first ? *first : *latest, account);
+    return account;
 }
 
 bool AddAccount(const std::string& userFile, const UserLine& account) {

@@ -45,11 +45,11 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
         if (existing != accounts.end())
             ParseUserLine(file.lines[existing->second], account);
         ApplyAccountFields(row.fields, account);
-        if (const InputRule rule = CheckUserLine(account); rule != InputRule::Ok) {
+        std::string line = FormatUserLine(account);
+        if (const InputRule rule = CheckUserLine(account, line); rule != InputRule::Ok) {
             result.problems.push_back({row.line, ImportProblem::Kind::Invalid, rule});
             continue;
         }
-        std::string line = FormatUserLine(account);
         if (existing == accounts.end()) {
             result.added.push_back(name);
             added.push_back(std::move(line));
