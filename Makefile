@@ -65,9 +65,10 @@ format:
 
 bench: bootstrap
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks vantor_gui_benchmarks
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantor_benchmarks vantor_gui_benchmarks vantor_cli_benchmarks
 	./$(BENCH_BUILD)/bench/vantor_benchmarks
 	./$(BENCH_BUILD)/bench/gui/vantor_gui_benchmarks
+	./$(BENCH_BUILD)/bench/cli/vantor_cli_benchmarks
 
 # Built as Debian builds its packages (the flags of dpkg-buildflags, all
 # hardening, stripped), with everything the project installs and no tests.

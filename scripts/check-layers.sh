@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Keeps the three wings honest: the core includes neither Qt nor the wizard
 # nor the command-line program, the command-line program never includes the
-# wizard, and the wizard never includes the command-line program. The link
+# wizard, and the wizard never includes the command-line program. The texts
+# both programs show (texts/) use Qt Core alone. The link
 # side is kept by the CMake targets; this catches an include that would only
 # show up once a header starts to need the other side.
 set -euo pipefail
@@ -25,4 +26,6 @@ forbid cli '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](QtWidgets|QtGui|QA
   'cli/ may not include the wizard, Qt Widgets or Qt GUI'
 forbid gui '^[[:space:]]*#[[:space:]]*include[[:space:]]*"cli/' \
   'gui/ may not include cli/'
+forbid texts '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](QtWidgets|QtGui|QApplication|QWidget|ui_|gui/|cli/)' \
+  'texts/ may include only Qt Core, core/ and texts/'
 exit $status

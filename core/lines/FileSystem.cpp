@@ -47,12 +47,15 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
     return p == pattern.size();
 }
 
-SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern) {
-    SingleMatch result;
+namespace {
+
+// The names of the entries in `directory` that match the pattern, in the
+// order the folder lists them; none when it cannot be read.
+std::vector<std::string> matchingNames(const std::string& directory, const std::string& pattern) {
+    std::vector<std::string> names;
     DIR* dir = ::opendir(directory.c_str());
     if (dir == nullptr)
-        return result;
-    std::vector<std::string> names;
+        return names;
     while (const dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
         if (name == "." || name == "..")
@@ -61,12 +64,22 @@ SingleMatch FindSingleMatch(const std::string& directory, const std::string& pat
             names.push_back(std::move(name));
     }
     ::closedir(dir);
+    return names;
+}
+
+bool nameBefore(const std::string& a, const std::string& b) {
+    return LessIgnoringCase(a, b);
+}
+
+} // namespace
+
+SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern) {
+    SingleMatch result;
+    const std::vector<std::string> names = matchingNames(directory, pattern);
     if (names.empty())
         return result;
-    auto first = std::min_element(
-        names.begin(), names.end(),
-        [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
-    result.firstPath = JoinPath(directory, *first);
+    result.firstPath =
+        JoinPath(directory, *std::min_element(names.begin(), names.end(), nameBefore));
     result.only = names.size() == 1;
     return result;
 }
@@ -95,6 +108,14 @@ bool SameFile(const std::string& a, const std::string& b) {
     if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0)
         return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
     return ResolvedPath(a) == ResolvedPath(b);
+}
+
+std::vector<std::string> FindMatches(const std::string& directory, const std::string& pattern) {
+    std::vector<std::string> names = matchingNames(directory, pattern);
+    std::sort(names.begin(), names.end(), nameBefore);
+    for (std::string& name : names)
+        name = JoinPath(directory, name);
+    return names;
 }
 
 std::string JoinPath(const std::string& directory, const std::string& name) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -26,6 +27,9 @@ struct SingleMatch {
 // entry whose path could not be kept as a file name (PathFitsRecord) is passed
 // over, so that it cannot stand in the way of the usable ones.
 SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern);
+// The full path of every match, in the same order; empty when the folder
+// holds none or cannot be read.
+std::vector<std::string> FindMatches(const std::string& directory, const std::string& pattern);
 
 // True when `name` matches the wildcard pattern, letter case ignored.
 bool MatchesWildcard(const std::string& pattern, const std::string& name);

@@ -1,5 +1,8 @@
 #include "core/lines/LinePieces.h"
 
+#include "core/lines/FileSystem.h"
+#include "core/lines/WholeFile.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -74,6 +77,27 @@ std::vector<std::string_view> DistinctLinePieces(std::string_view text) {
     PieceSet seen(pieces, lines);
     ForEachLinePiece(text, [&](std::string_view piece) { seen.offer(piece); });
     return pieces;
+}
+
+FileLines ReadFileLines(const std::string& fileName) {
+    FileLines file;
+    if (SECFileSystem().FileExists(fileName))
+        file.bytes = ReadWholeFile(fileName);
+    file.lines = DistinctLinePieces(file.bytes);
+    return file;
+}
+
+std::string JoinLines(const std::vector<std::string_view>& lines) {
+    std::size_t total = 0;
+    for (const std::string_view line : lines)
+        total += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(total);
+    for (const std::string_view line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 } // namespace vantor

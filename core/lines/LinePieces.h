@@ -2,6 +2,7 @@
 
 #include "core/lines/TextLineList.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,5 +35,17 @@ template <typename Visit> void ForEachLinePiece(std::string_view text, Visit&& v
 // An edit that reads, changes and rewrites a file works on these views, so the
 // file's bytes are copied only once, into the result.
 std::vector<std::string_view> DistinctLinePieces(std::string_view text);
+
+// A file's distinct lines in file order, as views into its bytes: what a
+// listing shows and an edit that keeps the file's order rewrites. A file that
+// does not exist has none; one that cannot be read raises FileError.
+struct FileLines {
+    std::string bytes;
+    std::vector<std::string_view> lines;
+};
+FileLines ReadFileLines(const std::string& fileName);
+
+// The lines joined, each followed by CR LF, as every line file is written.
+std::string JoinLines(const std::vector<std::string_view>& lines);
 
 } // namespace vantor

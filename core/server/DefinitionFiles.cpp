@@ -14,4 +14,17 @@ bool HoldsDefinitionFiles(const std::string& directory) {
     return false;
 }
 
+DefinitionFileChoice FindDefinitionFile(const std::string& directory, const char* pattern,
+                                        const char* defaultName) {
+    DefinitionFileChoice choice;
+    std::vector<std::string> matches = FindMatches(directory, pattern);
+    if (matches.size() == 1)
+        choice.path = std::move(matches.front());
+    else if (matches.empty() && defaultName != nullptr)
+        choice.path = JoinPath(directory, defaultName);
+    else if (!matches.empty())
+        choice.matches = std::move(matches);
+    return choice;
+}
+
 } // namespace vantor

@@ -78,14 +78,7 @@ void IniFile::setValue(const std::string& section, const std::string& key,
     const std::string_view wantedSection = trimmed(section);
     const std::string_view wantedKey = trimmed(key);
 
-    std::optional<std::size_t> header;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = sectionName(lines_[i].content);
-        if (name && EqualIgnoringCase(*name, wantedSection)) {
-            header = i;
-            break;
-        }
-    }
+    const std::optional<std::size_t> header = sectionHeader(wantedSection);
     if (!header) {
         if (!lines_.empty() && lines_.back().terminator.empty())
             lines_.back().terminator = "\r\n";
@@ -112,6 +105,29 @@ void IniFile::setValue(const std::string& section, const std::string& key,
     if (lines_[lastFilled].terminator.empty())
         lines_[lastFilled].terminator = "\r\n";
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastFilled + 1), {entry, "\r\n"});
+}
+
+std::optional<std::size_t> IniFile::sectionHeader(std::string_view wanted) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = sectionName(lines_[i].content);
+        if (name && EqualIgnoringCase(*name, wanted))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<IniFile::Value> IniFile::find(const std::string& section,
+                                            const std::string& key) const {
+    const std::optional<std::size_t> header = sectionHeader(trimmed(section));
+    if (!header)
+        return std::nullopt;
+    for (std::size_t i = *header + 1; i < lines_.size() && !sectionName(lines_[i].content); ++i) {
+        const std::string_view line = lines_[i].content;
+        const auto name = keyName(line);
+        if (name && EqualIgnoringCase(*name, trimmed(key)))
+            return Value{std::string(trimmed(line.substr(line.find('=') + 1))), i + 1};
+    }
+    return std::nullopt;
 }
 
 std::string IniFile::text() const {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantor {
@@ -30,11 +33,23 @@ public:
 
     std::string text() const;
 
+    // The value of a key as the server reads it: the first line of the key in
+    // the first section of the name, both matched as setValue matches them,
+    // with the blanks around the value taken off; `line` counts from 1.
+    struct Value {
+        std::string text;
+        std::size_t line;
+    };
+    std::optional<Value> find(const std::string& section, const std::string& key) const;
+
 private:
     struct Line {
         std::string content;    // without its line end
         std::string terminator; // "\r\n", "\n" or "" for a last line without one
     };
+    // The line of the first header of the section, names matched as above.
+    std::optional<std::size_t> sectionHeader(std::string_view name) const;
+
     std::vector<Line> lines_;
 };
 

@@ -9,7 +9,12 @@
 
 namespace vantor {
 
-namespace {} // namespace
+UserLine NewUserLine(std::string name) {
+    UserLine user;
+    user.name = std::move(name);
+    user.language = kUserLanguages.front().code;
+    return user;
+}
 
 std::string FormatUserLine(const UserLine& user) {
     return JoinFields({user.name, std::to_string(user.level), user.password, user.group,

@@ -31,6 +31,11 @@ struct UserLine {
     std::string language; // a code of kUserLanguages, or empty
 };
 
+// The values a new account gets, as the account dialog shows them before
+// anything is chosen: no level, the account allowed, no limits, no ratio,
+// zero counters, empty texts and the default language.
+UserLine NewUserLine(std::string name);
+
 inline constexpr int kUserLineFieldCount = 14;
 inline constexpr char kUserFieldSeparator = ':';
 

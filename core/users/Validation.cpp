@@ -77,12 +77,16 @@ InputRule CheckUserName(std::string_view name) {
 }
 
 InputRule CheckUserLine(const UserLine& user) {
+    return CheckUserLine(user, FormatUserLine(user));
+}
+
+InputRule CheckUserLine(const UserLine& user, std::string_view line) {
     if (const InputRule rule = CheckUserName(user.name); rule != InputRule::Ok)
         return rule;
     for (const std::string* text : {&user.password, &user.group, &user.note, &user.language})
         if (const InputRule rule = CheckUserTextField(*text); rule != InputRule::Ok)
             return rule;
-    if (FormatUserLine(user).size() > kMaxUserLineLength)
+    if (line.size() > kMaxUserLineLength)
         return InputRule::LineTooLong;
     return InputRule::Ok;
 }

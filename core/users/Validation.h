@@ -51,6 +51,8 @@ InputRule CheckUserTextField(std::string_view text);
 InputRule CheckUserName(std::string_view name);
 // Every text field and the length of the line the account formats to.
 InputRule CheckUserLine(const UserLine& user);
+// The same for an account already formatted to `line`.
+InputRule CheckUserLine(const UserLine& user, std::string_view line);
 // A formatted line about to be stored under `name`.
 InputRule CheckUserLineText(std::string_view name, std::string_view line);
 // Four numbers 0 to 255 joined by '.', or one to three such numbers each

@@ -1,6 +1,6 @@
 #include "gui/app/AboutDialog.h"
 
-#include "gui/platform/Strings.h"
+#include "texts/Strings.h"
 #include "ui_AboutDialog.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/server/ServerDesign.h"
-#include "gui/platform/Strings.h"
 #include "gui/platform/Ui.h"
+#include "texts/Strings.h"
 
 #include <optional>
 #include <string>

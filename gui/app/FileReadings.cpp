@@ -5,8 +5,8 @@
 #include "core/users/UserFile.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
-#include "gui/platform/Strings.h"
 #include "gui/platform/Ui.h"
+#include "texts/Strings.h"
 
 namespace vantor {
 

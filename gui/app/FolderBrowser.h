@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/platform/Strings.h"
+#include "texts/Strings.h"
 
 #include <optional>
 #include <string>

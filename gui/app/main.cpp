@@ -1,6 +1,6 @@
 #include "gui/app/WizardApp.h"
 #include "gui/platform/ApplicationIcon.h"
-#include "gui/platform/Translation.h"
+#include "texts/Translation.h"
 
 #include <QApplication>
 

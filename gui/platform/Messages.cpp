@@ -5,7 +5,6 @@
 #include "gui/platform/QtText.h"
 #include "gui/platform/Ui.h"
 
-#include <cerrno>
 #include <optional>
 
 namespace vantor {
@@ -30,38 +29,10 @@ void showNotice(QWidget* owner, Str text) {
     ui().showMessage(owner, QString(), loadString(text));
 }
 
-namespace {
-
-// The common reasons in the user's language; the rare ones as the system
-// words them.
-QString reasonText(const FileError& error) {
-    switch (error.errorNumber()) {
-    case EACCES:
-    case EPERM:
-        return loadString(Str::FileReasonDenied);
-    case ENOENT:
-    case ENOTDIR:
-        return loadString(Str::FileReasonMissing);
-    case EISDIR:
-        return loadString(Str::FileReasonFolder);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return loadString(Str::FileReasonDiskFull);
-    case EROFS:
-        return loadString(Str::FileReasonReadOnly);
-    case ENAMETOOLONG:
-        return loadString(Str::FileReasonNameTooLong);
-    default:
-        return QString::fromLocal8Bit(error.reason());
-    }
-}
-
-} // namespace
-
 void reportFileError(QWidget* owner, const FileError& error) {
-    showError(owner,
-              loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), reasonText(error)));
+    showError(
+        owner,
+        loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), fileErrorReason(error)));
 }
 
 namespace {

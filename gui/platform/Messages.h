@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/platform/Strings.h"
+#include "texts/Strings.h"
 
 #include <QString>
 
@@ -43,7 +43,7 @@ template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
 
 #include "core/lines/TextLineList.h"
 #include "core/server/IniFile.h"
-#include "gui/platform/RuleTexts.h"
+#include "texts/RuleTexts.h"
 
 template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& action) {
     try {

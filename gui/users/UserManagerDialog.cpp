@@ -11,8 +11,8 @@
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
-#include "gui/platform/RuleTexts.h"
 #include "gui/users/UpDownBox.h"
+#include "texts/RuleTexts.h"
 #include "ui_UserManagerDialog.h"
 
 #include <QSignalBlocker>
@@ -126,8 +126,10 @@ void UserManagerDialog::start() {
             form_->levelCombo->addItem(toQt(level.name));
         for (const auto& language : kUserLanguages)
             form_->languageCombo->addItem(toQt(language.displayName));
+        // A new account has no level and the default language.
+        const UserLine fresh = NewUserLine({});
         form_->levelCombo->setCurrentIndex(-1);
-        form_->languageCombo->setCurrentIndex(0);
+        selectByText(form_->languageCombo, LanguageDisplayName(fresh.language));
         setWindowTitle(toQt(state_.design.userFile));
     }
     refreshUserBoxes();
@@ -142,7 +144,7 @@ void UserManagerDialog::resetValues() {
     form_->passwordEdit->clear();
     form_->allowIpCombo->setEditText(QString());
     form_->noteEdit->clear();
-    form_->accountAllowedCheck->setChecked(true);
+    form_->accountAllowedCheck->setChecked(NewUserLine({}).accountAllowed);
     enableLimitBoxes();
 }
 

@@ -226,15 +226,15 @@ VfsEditorDialog::ShownName VfsEditorDialog::selectName(QComboBox* box, const std
 
 std::string VfsEditorDialog::chosenName(QComboBox* box, const ShownName& shown, Str warning) {
     // Only a chosen item counts, never text typed into the box.
+    std::string chosen;
     if (box->currentIndex() >= 0) {
         const QString item = box->currentText();
-        if (item == shown.item && !shown.name.empty())
-            return shown.name;
-        if (std::string name = toBytes(item); !name.empty())
-            return name;
+        chosen = item == shown.item && !shown.name.empty() ? shown.name : toBytes(item);
     }
-    showWarning(this, warning);
-    return std::string(kDefaultOwnerName);
+    auto choice = MountNameOrDefault(std::move(chosen));
+    if (choice.defaulted)
+        showWarning(this, warning);
+    return std::move(choice.name);
 }
 
 int VfsEditorDialog::rowWithVirtualPath(const QString& virtualPath, int skipRow) const {
@@ -253,20 +253,9 @@ std::optional<std::string> VfsEditorDialog::buildEntry(int skipRow) {
     MountPoint mount;
     mount.physicalPath = toBytes(physicalEdit->text());
     mount.virtualPath = toBytes(virtualEdit->text());
-    if (mount.physicalPath.empty())
-        return refuseField(physicalEdit, loadString(Str::PhysicalPathEmpty));
-    // A "|" or a line break would split the line. It is refused before the
-    // path is looked up, so the user learns the real reason.
-    if (const auto rule = CheckMountPointField(mount.physicalPath); rule != MountPointRule::Ok)
-        return refuseField(physicalEdit, mountPointRuleText(rule));
-    if (!SECFileSystem().DirectoryExists(mount.physicalPath))
-        return refuseField(physicalEdit, loadString(Str::PhysicalPathMissing));
-    if (mount.virtualPath.empty())
-        return refuseField(virtualEdit, loadString(Str::VirtualPathEmpty));
-    if (const auto rule = CheckMountPointField(mount.virtualPath); rule != MountPointRule::Ok)
-        return refuseField(virtualEdit, mountPointRuleText(rule));
-    if (mount.virtualPath.front() != '/')
-        return refuseField(virtualEdit, loadString(Str::VirtualPathNotFull));
+    if (const auto fault = CheckMountPointPaths(mount.physicalPath, mount.virtualPath))
+        return refuseField(fault->field == MountPathField::Physical ? physicalEdit : virtualEdit,
+                           mountPointRuleText(fault->rule));
 
     mount.owner = chosenName(form_->ownerCombo, shownOwner_, Str::OwnerEmpty);
     mount.group = chosenName(form_->groupCombo, shownGroup_, Str::GroupEmpty);

@@ -2,8 +2,8 @@
 
 #include "core/server/WizardState.h"
 #include "core/vfs/VfsFile.h"
-#include "gui/platform/Strings.h"
 #include "gui/platform/Ui.h"
+#include "texts/Strings.h"
 
 #include <QString>
 

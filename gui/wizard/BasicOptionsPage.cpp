@@ -3,6 +3,7 @@
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/DefinitionFiles.h"
+#include "core/server/DesignKeys.h"
 #include "core/vfs/VfsValidation.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/FolderBrowser.h"
@@ -12,18 +13,11 @@
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
-#include "gui/platform/RuleTexts.h"
 #include "gui/wizard/MoreOptionsPage.h"
+#include "texts/RuleTexts.h"
 #include "ui_BasicOptionsPage.h"
 
 namespace vantor {
-
-namespace {
-
-constexpr std::uint32_t kMinCount = 1;
-constexpr std::uint32_t kMaxCount = 65535;
-
-} // namespace
 
 BasicOptionsPage::BasicOptionsPage(WizardState& state, QWidget* parent, AddressLookup lookup)
     : WizardPage(state, parent), form_(std::make_unique<::Ui::BasicOptionsPage>()),
@@ -121,9 +115,10 @@ std::optional<BasicOptionsPage::Fields> BasicOptionsPage::takeFields() {
         form_->rootDirectoryEdit->setFocus();
         return std::nullopt;
     }
-    if (!takeUnsignedInRange(form_->anonymousMaxEdit, kMinCount, kMaxCount, fields.anonymousMax) ||
-        !takeUnsignedInRange(form_->userMaxEdit, kMinCount, kMaxCount, fields.userMax) ||
-        !takeUnsignedInRange(form_->maxPerIpEdit, kMinCount, kMaxCount, fields.maxPerIp))
+    if (!takeUnsignedInRange(form_->anonymousMaxEdit, kMinUserCount, kMaxUserCount,
+                             fields.anonymousMax) ||
+        !takeUnsignedInRange(form_->userMaxEdit, kMinUserCount, kMaxUserCount, fields.userMax) ||
+        !takeUnsignedInRange(form_->maxPerIpEdit, kMinUserCount, kMaxUserCount, fields.maxPerIp))
         return std::nullopt;
     return fields;
 }

@@ -1,18 +1,16 @@
 #include "gui/wizard/MoreOptionsPage.h"
 
+#include "core/server/DesignKeys.h"
 #include "gui/app/Tooltip.h"
 #include "gui/platform/DataExchange.h"
-#include "gui/platform/Strings.h"
 #include "gui/wizard/BasicOptionsPage.h"
 #include "gui/wizard/UsersIntroPage.h"
+#include "texts/Strings.h"
 #include "ui_MoreOptionsPage.h"
 
 namespace vantor {
 
 namespace {
-
-constexpr std::int32_t kMinIdleSeconds = 60;
-constexpr std::int32_t kMaxIdleSeconds = 100000;
 
 constexpr std::int32_t kCheckBeforeLogin = 1;
 constexpr std::int32_t kCheckAfterLogin = 2;

@@ -1,7 +1,7 @@
 #include "gui/wizard/BasicOptionsPage.h"
 #include "core/server/NetworkProbes.h"
-#include "gui/platform/Strings.h"
 #include "gui/wizard/ServerDesignWizard.h"
+#include "texts/Strings.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

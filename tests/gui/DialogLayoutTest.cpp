@@ -1,6 +1,5 @@
 #include "gui/app/AboutDialog.h"
 #include "gui/app/WelcomeDialog.h"
-#include "gui/platform/Translation.h"
 #include "gui/users/UserManagerDialog.h"
 #include "gui/vfs/VfsEditorDialog.h"
 #include "gui/wizard/BasicOptionsPage.h"
@@ -8,6 +7,7 @@
 #include "gui/wizard/MoreOptionsPage.h"
 #include "gui/wizard/UsersIntroPage.h"
 #include "gui/wizard/VfsIntroPage.h"
+#include "texts/Translation.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

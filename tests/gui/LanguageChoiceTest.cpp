@@ -1,5 +1,5 @@
 #include "gui/app/WelcomeDialog.h"
-#include "gui/platform/Translation.h"
+#include "texts/Translation.h"
 
 #include "ScriptedUi.h"
 

@@ -1,5 +1,5 @@
 #include "gui/wizard/MoreOptionsPage.h"
-#include "gui/platform/Strings.h"
+#include "texts/Strings.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

@@ -2,9 +2,9 @@
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/QtUi.h"
-#include "gui/platform/RuleTexts.h"
-#include "gui/platform/Strings.h"
-#include "gui/platform/Translation.h"
+#include "texts/RuleTexts.h"
+#include "texts/Strings.h"
+#include "texts/Translation.h"
 
 #include "ScriptedUi.h"
 

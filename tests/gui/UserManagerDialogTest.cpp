@@ -1,6 +1,6 @@
 #include "gui/users/UserManagerDialog.h"
-#include "gui/platform/Strings.h"
 #include "gui/users/UpDownBox.h"
+#include "texts/Strings.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

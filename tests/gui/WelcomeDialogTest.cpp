@@ -2,8 +2,8 @@
 #include "core/lines/FileSystem.h"
 #include "gui/app/WizardApp.h"
 #include "gui/platform/ElidedLabel.h"
-#include "gui/platform/Translation.h"
 #include "gui/vfs/VfsEditorDialog.h"
+#include "texts/Translation.h"
 
 #include "ScriptedUi.h"
 #include "TempDir.h"

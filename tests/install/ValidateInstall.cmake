@@ -12,7 +12,9 @@ if(NOT result EQUAL 0)
 endif()
 
 set(root ${DEST_DIR}/usr)
-foreach(file bin/vantor-wizard share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+foreach(file bin/vantor-wizard share/icons/hicolor/scalable/apps/${APP_ID}.svg
+             bin/vantor-admin share/man/man1/vantor-admin.1.gz
+             share/bash-completion/completions/vantor-admin)
     if(NOT EXISTS ${root}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()

@@ -14,7 +14,7 @@ file(REMOVE ${extracted})
 file(MAKE_DIRECTORY ${WORK_DIR})
 
 set(folders)
-foreach(folder gui cli resources/ui)
+foreach(folder gui cli texts resources/ui)
     if(EXISTS ${SOURCE_DIR}/${folder})
         list(APPEND folders ${SOURCE_DIR}/${folder})
     endif()

@@ -1,4 +1,4 @@
-#include "gui/platform/Strings.h"
+#include "texts/Strings.h"
 
 #include <QCoreApplication>
 

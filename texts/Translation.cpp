@@ -1,4 +1,4 @@
-#include "gui/platform/Translation.h"
+#include "texts/Translation.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,9 @@
-#include "gui/platform/RuleTexts.h"
+#include "texts/RuleTexts.h"
 
-#include "gui/platform/Strings.h"
+#include "core/lines/TextLineList.h"
+#include "texts/Strings.h"
+
+#include <cerrno>
 
 namespace vantor {
 
@@ -52,8 +55,39 @@ QString mountPointRuleText(MountPointRule rule) {
         return withLimit(Str::MountNameTooLong, kMaxMountNameLength);
     case MountPointRule::LineTooLong:
         return withLimit(Str::MountLineTooLong, kMaxMountLineLength);
+    case MountPointRule::PhysicalPathEmpty:
+        return loadString(Str::PhysicalPathEmpty);
+    case MountPointRule::PhysicalPathMissing:
+        return loadString(Str::PhysicalPathMissing);
+    case MountPointRule::VirtualPathEmpty:
+        return loadString(Str::VirtualPathEmpty);
+    case MountPointRule::VirtualPathNotFull:
+        return loadString(Str::VirtualPathNotFull);
     }
     return {};
+}
+
+QString fileErrorReason(const FileError& error) {
+    switch (error.errorNumber()) {
+    case EACCES:
+    case EPERM:
+        return loadString(Str::FileReasonDenied);
+    case ENOENT:
+    case ENOTDIR:
+        return loadString(Str::FileReasonMissing);
+    case EISDIR:
+        return loadString(Str::FileReasonFolder);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return loadString(Str::FileReasonDiskFull);
+    case EROFS:
+        return loadString(Str::FileReasonReadOnly);
+    case ENAMETOOLONG:
+        return loadString(Str::FileReasonNameTooLong);
+    default:
+        return QString::fromLocal8Bit(error.reason());
+    }
 }
 
 } // namespace vantor

@@ -1,0 +1,140 @@
+#include "cli/Admin.h"
+
+#include "core/lines/FileSystem.h"
+#include "core/lines/TextLineList.h"
+#include "core/server/DefinitionFiles.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+namespace vantor::admin {
+
+namespace {
+
+class AdminTexts {
+    Q_DECLARE_TR_FUNCTIONS(AdminTexts)
+public:
+    static QString several(const std::vector<std::string>& matches, const char* option) {
+        QStringList names;
+        for (const std::string& match : matches)
+            names.append(shown(match));
+        return tr("more than one file to choose from: %1; name one with %2")
+            .arg(names.join(QStringLiteral(", ")), QLatin1String(option));
+    }
+    static QString unknownAccount(const std::string& name) {
+        return tr("no account is named %1").arg(shown(name));
+    }
+    static QString fieldRefused(const QString& field, const QString& reason) {
+        return tr("%1: %2").arg(field, reason);
+    }
+    static QString flag() { return tr("write 1 or 0"); }
+    static QString noVfsFile(const std::string& directory) {
+        return tr("no *.vfs file in %1; name one with --vfs-file").arg(shown(directory));
+    }
+};
+
+// Absolute and without "." or ".." steps, since the names are written into
+// the configuration file; links are left as they are.
+std::string absolute(const std::string& base, const std::string& path) {
+    if (path.empty())
+        return path;
+    std::string normal =
+        std::filesystem::path(path.front() == kPathSeparator ? path : JoinPath(base, path))
+            .lexically_normal()
+            .string();
+    if (normal.size() > 1 && normal.back() == kPathSeparator)
+        normal.pop_back();
+    return normal;
+}
+
+std::optional<std::string> choose(const std::string& directory, const std::string& named,
+                                  const char* pattern, const char* defaultName,
+                                  const char* option) {
+    if (!named.empty())
+        return named;
+    DefinitionFileChoice choice = FindDefinitionFile(directory, pattern, defaultName);
+    if (!choice.matches.empty())
+        usageError(AdminTexts::several(choice.matches, option));
+    return choice.path;
+}
+
+} // namespace
+
+void refuse(const QString& message) {
+    throw Stop{kExitRefused, message};
+}
+
+void usageError(const QString& message) {
+    throw Stop{kExitUsage, message};
+}
+
+void tell(const QString& message) {
+    QString line = message;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+void print(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void printLine(std::string_view line) {
+    print(line);
+    std::fputc('\n', stdout);
+}
+
+QString shown(std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString unknownAccountText(const std::string& name) {
+    return AdminTexts::unknownAccount(name);
+}
+
+QString fieldRefusedText(const QString& field, const QString& reason) {
+    return AdminTexts::fieldRefused(field, reason);
+}
+
+QString flagText() {
+    return AdminTexts::flag();
+}
+
+std::string helpText(const QString& text) {
+    return text.toStdString();
+}
+
+std::string absolutePath(const std::string& path) {
+    return absolute(CurrentDirectory(), path);
+}
+
+void Folder::resolve() {
+    const std::string current = CurrentDirectory();
+    directory = absolute(current, directory);
+    if (!SECFileSystem().DirectoryExists(directory))
+        throw FileError(directory, ENOENT);
+    for (std::string* file : {&userFile, &allowFile, &vfsFile})
+        *file = absolute(current, *file);
+}
+
+std::string Folder::chosenUserFile() const {
+    return *choose(directory, userFile, kUserFilePattern, kDefaultUserFileName, "--user-file");
+}
+
+std::string Folder::chosenAllowFile() const {
+    return *choose(directory, allowFile, kAllowFilePattern, kDefaultAllowFileName, "--allow-file");
+}
+
+std::optional<std::string> Folder::chosenVfsFile() const {
+    return choose(directory, vfsFile, kVfsFilePattern, nullptr, "--vfs-file");
+}
+
+std::string Folder::vfsFileToWrite() const {
+    const auto file = chosenVfsFile();
+    if (!file)
+        usageError(AdminTexts::noVfsFile(directory));
+    return *file;
+}
+
+} // namespace vantor::admin

@@ -1,0 +1,106 @@
+#include "core/users/AccountEdits.h"
+
+#include "core/lines/FileLock.h"
+#include "core/lines/FileSystem.h"
+#include "core/lines/LinePieces.h"
+#include "core/lines/WholeFile.h"
+#include "core/users/AllowEdits.h"
+#include "core/users/UserFile.h"
+#include "core/users/Validation.h"
+
+#include <algorithm>
+
+namespace vantor {
+
+void ApplyAccountFields(const AccountFields& fields, UserLine& account) {
+    const UserLine& from = fields.values;
+    const auto take = [&](UserField field, auto UserLine::*member) {
+        if (fields.gives(field))
+            account.*member = from.*member;
+    };
+    take(UserField::Name, &UserLine::name);
+    take(UserField::Level, &UserLine::level);
+    take(UserField::Password, &UserLine::password);
+    take(UserField::Group, &UserLine::group);
+    take(UserField::Enabled, &UserLine::accountAllowed);
+    take(UserField::DownloadLimit, &UserLine::downloadLimit);
+    take(UserField::UploadLimit, &UserLine::uploadLimit);
+    take(UserField::Ratio, &UserLine::ratio);
+    take(UserField::MaxLogins, &UserLine::maxLogins);
+    take(UserField::IpCheckOff, &UserLine::ipCheckOff);
+    take(UserField::Downloaded, &UserLine::downloaded);
+    take(UserField::Uploaded, &UserLine::uploaded);
+    take(UserField::Note, &UserLine::note);
+    take(UserField::Language, &UserLine::language);
+}
+
+std::optional<UserLine> FindAccount(const std::string& userFile, const std::string& name) {
+    if (!SECFileSystem().FileExists(userFile))
+        return std::nullopt;
+    // A reading lists the first piece first and then the others by their
+    // first arrival, latest first: the account is the first piece when that
+    // has the name, else the matching piece whose text arrived last. Only
+    // the pieces of the name are remembered, so no list is built.
+    const std::string bytes = ReadWholeFile(userFile);
+    std::optional<std::string_view> first, latest;
+    std::vector<std::string_view> seen;
+    std::size_t index = 0;
+    ForEachLinePiece(bytes, [&](std::string_view piece) {
+        if (piece.starts_with(name) && UserNameOf(piece) == name) {
+            if (index == 0)
+                first = piece;
+            else if (std::find(seen.begin(), seen.end(), piece) == seen.end())
+                latest = piece;
+            seen.push_back(piece);
+        }
+        ++index;
+    });
+    if (!first && !latest)
+        return std::nullopt;
+    UserLine account;
+    ParseUserLine(first ? *first : *latest, account);
+    return account;
+}
+
+bool AddAccount(const std::string& userFile, const UserLine& account) {
+    if (const InputRule rule = CheckUserLine(account); rule != InputRule::Ok)
+        throw InvalidInput(rule);
+    const FolderLock lock(userFile);
+    if (FindAccount(userFile, account.name))
+        return false;
+    StoreUserLine(userFile, account);
+    return true;
+}
+
+bool ChangeAccount(const std::string& userFile, const std::string& name,
+                   const AccountFields& fields) {
+    const FolderLock lock(userFile);
+    std::optional<UserLine> account = FindAccount(userFile, name);
+    if (!account)
+        return false;
+    ApplyAccountFields(fields, *account);
+    // Stored under the name it is found by: a line that would belong to
+    // another name is refused by the store.
+    if (account->name != name)
+        throw InvalidInput(InputRule::LineNameMismatch);
+    StoreUserLine(userFile, *account);
+    return true;
+}
+
+bool RemoveAccount(const std::string& userFile, const std::string& name,
+                   const std::optional<std::string>& allowFile) {
+    // The user file's folder first, always: a second lock taken in the same
+    // order everywhere cannot deadlock.
+    const FolderLock lock(userFile);
+    std::optional<FolderLock> allowLock;
+    if (allowFile)
+        allowLock.emplace(*allowFile);
+    if (!FindAccount(userFile, name))
+        return false;
+    RemoveUserLine(userFile, name);
+    if (allowFile)
+        RemoveAllowedEntriesOf(*allowFile, name);
+    return true;
+}
+
+} // namespace vantor

@@ -1,0 +1,76 @@
+#include "core/users/AccountImport.h"
+
+#include "core/lines/FileLock.h"
+#include "core/lines/LinePieces.h"
+#include "core/lines/WholeFile.h"
+#include "core/users/UserFile.h"
+
+#include <unordered_map>
+
+namespace vantor {
+
+ImportResult ImportAccounts(const std::string& userFile, const std::vector<ImportRow>& rows,
+                            bool update, bool write) {
+    const FolderLock lock(userFile);
+    FileLines file = ReadFileLines(userFile);
+
+    // An account is the first line of its name in the order a reading lists
+    // the lines: the file's first line, then the others from the last up.
+    std::unordered_map<std::string, std::size_t> accounts;
+    accounts.reserve(file.lines.size());
+    for (std::size_t position = 0; position < file.lines.size(); ++position) {
+        const std::size_t at = position == 0 ? 0 : file.lines.size() - position;
+        accounts.try_emplace(UserNameOf(file.lines[at]), at);
+    }
+
+    ImportResult result;
+    std::unordered_map<std::string_view, std::size_t> rowOfName;
+    rowOfName.reserve(rows.size());
+    std::vector<std::string> lines(file.lines.size()); // replacements, by position
+    std::vector<std::string> added;
+    for (const ImportRow& row : rows) {
+        const std::string& name = row.fields.values.name;
+        const auto [earlier, first] = rowOfName.try_emplace(name, row.line);
+        if (!first) {
+            result.problems.push_back(
+                {row.line, ImportProblem::Kind::NameRepeated, InputRule::Ok, earlier->second});
+            continue;
+        }
+        const auto existing = accounts.find(name);
+        if (existing != accounts.end() && !update) {
+            result.problems.push_back({row.line, ImportProblem::Kind::NameExists});
+            continue;
+        }
+        UserLine account = NewUserLine(name);
+        if (existing != accounts.end())
+            ParseUserLine(file.lines[existing->second], account);
+        ApplyAccountFields(row.fields, account);
+        std::string line = FormatUserLine(account);
+        if (const InputRule rule = CheckUserLine(account, line); rule != InputRule::Ok) {
+            result.problems.push_back({row.line, ImportProblem::Kind::Invalid, rule});
+            continue;
+        }
+        if (existing == accounts.end()) {
+            result.added.push_back(name);
+            added.push_back(std::move(line));
+        } else if (line != file.lines[existing->second]) {
+            result.changed.push_back(name);
+            lines[existing->second] = std::move(line);
+        } else {
+            result.left.push_back(name);
+        }
+    }
+
+    if (!write || !result.problems.empty() || (result.added.empty() && result.changed.empty()))
+        return result;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].empty())
+            file.lines[i] = lines[i];
+    for (const std::string& line : added)
+        file.lines.push_back(line);
+    WriteFileAtomically(userFile, JoinLines(file.lines), kUserFileMode);
+    result.written = true;
+    return result;
+}
+
+} // namespace vantor
