@@ -1,5 +1,6 @@
 #include "core/lines/TextLineList.h"
 
+#include "core/lines/FileStamp.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/LinePieces.h"
 #include "core/lines/WholeFile.h"
@@ -331,9 +332,11 @@ void TextLineList::splitAdopted(std::string fileBytes) {
     records_.resize(kept);
 }
 
-void ReadLineList(const std::string& fileName, TextLineList& list) {
+void ReadLineList(const std::string& fileName, TextLineList& list, FileStamp* stamp) {
     if (SECFileSystem().FileExists(fileName))
-        list.addLinePieces(ReadWholeFile(fileName));
+        list.addLinePieces(ReadWholeFile(fileName, stamp));
+    else if (stamp != nullptr)
+        *stamp = FileStamp{};
 }
 
 namespace {

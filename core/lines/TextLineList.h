@@ -154,11 +154,14 @@ private:
 // several entries.
 inline constexpr std::size_t kMaxLinePiece = 511;
 
+struct FileStamp;
+
 // Fills the list from a file by the insertion rule. A name that names nothing
 // (the empty name included) leaves the list as it is; a name that exists but
 // cannot be read raises FileError. CR LF and LF both end a line, a byte 0x1A
-// ends the file, empty lines are skipped.
-void ReadLineList(const std::string& fileName, TextLineList& list);
+// ends the file, empty lines are skipped. When asked, `stamp` tells what was
+// read (a missing file included), for an editor that checks before it writes.
+void ReadLineList(const std::string& fileName, TextLineList& list, FileStamp* stamp = nullptr);
 
 // Writes every entry followed by CR LF, replacing the file as one step: the old
 // content stays whole when the write fails (FileError).
