@@ -1,14 +1,16 @@
 #include "core/server/ConfigurationFile.h"
 
 #include "core/lines/Decimal.h"
+#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/IniFile.h"
 
 namespace vantor {
 
-void writeConfigurationFile(const ServerDesign& design) {
-    IniFile file = IniFile::load(design.configFile);
+namespace {
+
+void setKeys(const ServerDesign& design, IniFile& file) {
     const auto set = [&file](const char* key, const std::string& value) {
         file.setValue("FTPD", key, value);
     };
@@ -33,11 +35,17 @@ void writeConfigurationFile(const ServerDesign& design) {
     set("PORT_FROM", SignedDecimal(design.dataPortFrom));
     set("PORT_TO", SignedDecimal(design.dataPortTo));
     set("TIMEOUT", design.useIdleTimeout ? SignedDecimal(design.idleTimeout) : "0");
-    file.save(design.configFile);
+}
+
+} // namespace
+
+void writeConfigurationFile(const ServerDesign& design) {
+    IniFile::update(design.configFile, [&design](IniFile& file) { setKeys(design, file); });
 }
 
 void addToStartupList(const std::string& configFile) {
     const std::string line = "ftpdstart " + BaseName(configFile);
+    const FolderLock lock(kStartupListName);
     TextLineList startup;
     ReadLineList(kStartupListName, startup);
     if (startup.contains(line))
