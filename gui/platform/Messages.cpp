@@ -1,5 +1,6 @@
 #include "gui/platform/Messages.h"
 
+#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "gui/platform/QtText.h"
@@ -55,8 +56,18 @@ QString reasonText(const FileError& error) {
 } // namespace
 
 void reportFileError(QWidget* owner, const FileError& error) {
+    if (dynamic_cast<const FileBusy*>(&error) != nullptr) {
+        showError(owner, loadString(Str::FileBusy).arg(toQt(error.fileName())));
+        return;
+    }
     showError(owner,
               loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), reasonText(error)));
+}
+
+void reportActionFailure(QWidget* owner, const char* what) {
+    showError(owner,
+              loadString(Str::ActionFailed)
+                  .arg(what != nullptr ? QString::fromLocal8Bit(what) : QStringLiteral("?")));
 }
 
 bool checkPathUsable(QWidget* owner, const std::string& path) {

@@ -89,6 +89,13 @@ enum class Str : int {
 
     // The finish page.
     FileNameEmpty = 175,
+
+    // Writers that meet: another program holds the file, or changed it.
+    FileBusy = 195,            // %1: the file
+    ActionFailed = 196,        // %1: what went wrong, as the system tells it
+    FileChangedQuestion = 197, // %1: the file
+    AnswerOverwrite = 198,
+    AnswerReload = 199,
 };
 
 // The text of an entry in the user's language; empty for an unknown number.
