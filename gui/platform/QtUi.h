@@ -10,6 +10,8 @@ namespace vantor {
 class QtUi : public Ui {
 public:
     void showMessage(QWidget* owner, const QString& caption, const QString& text) override;
+    std::optional<int> ask(QWidget* owner, const QString& caption, const QString& text,
+                           const QStringList& choices) override;
     std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QString> browseForFolder(QWidget* owner, const QString& title) override;
     int runModal(ModalDialog& dialog) override;

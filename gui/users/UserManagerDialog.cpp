@@ -11,6 +11,7 @@
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/RuleTexts.h"
+#include "gui/platform/WriteBack.h"
 #include "gui/users/UpDownBox.h"
 #include "ui_UserManagerDialog.h"
 
@@ -163,7 +164,7 @@ void UserManagerDialog::fillUserBoxes() {
 // The account shown afterwards is the first of the sorted names, not
 // necessarily the one just changed.
 void UserManagerDialog::refreshUserBoxes() {
-    LoadUserLineList(state_.design.userFile, state_.userLines);
+    LoadUserLineList(state_.design.userFile, state_.userLines, &userStamp_);
     fillUserBoxes();
     showSelectedUser(false);
 }
@@ -179,7 +180,7 @@ void UserManagerDialog::showStoredAccounts() {
 void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
     const std::string name = selectedName();
     if (reload)
-        LoadUserLineList(state_.design.userFile, state_.userLines);
+        LoadUserLineList(state_.design.userFile, state_.userLines, &userStamp_);
     std::optional<std::string> line;
     for (const auto entry : state_.userLines) {
         // Field 1 begins every line: only a line that begins with the name
@@ -323,7 +324,7 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
     if (!accountAcceptable(user))
         return;
     runFileAction(this, [&] {
-        StoreUserLine(state_.design.userFile, user, state_.userLines);
+        StoreUserLine(state_.design.userFile, user, state_.userLines, &userStamp_);
         showStoredAccounts();
     });
 }
@@ -334,7 +335,7 @@ void UserManagerDialog::deleteAccount() {
         return;
     const std::string name = toBytes(form_->nameCombo->currentText());
     runFileAction(this, [&] {
-        RemoveUserLine(state_.design.userFile, name, state_.userLines);
+        RemoveUserLine(state_.design.userFile, name, state_.userLines, &userStamp_);
         showStoredAccounts();
     });
 }
@@ -427,10 +428,15 @@ void UserManagerDialog::newFiles() {
     runFileAction(this, [this] { start(); });
 }
 
-// Written also when the list is empty: here the user asked for it.
+// Written also when the list is empty: here the user asked for it. Accounts
+// another program stored since the list was read are not dropped unasked.
 void UserManagerDialog::save() {
-    runFileAction(
-        this, [this] { WriteLineList(state_.userLines, state_.design.userFile, kUserFileMode); });
+    runFileAction(this, [this] {
+        const std::string& userFile = state_.design.userFile;
+        const auto write = [&] { WriteLineList(state_.userLines, userFile, kUserFileMode); };
+        if (writeBackChecked(this, userFile, userStamp_, write) == WriteBack::Reload)
+            refreshUserBoxes();
+    });
 }
 
 // The title keeps the previous name. A name is taken once its file is written.
@@ -438,7 +444,10 @@ void UserManagerDialog::saveAs() {
     const auto userFile = AskForDefinitionFile(this, kUserFileKind, FileRequest::Kind::Save);
     if (!userFile)
         return;
-    if (!runFileAction(this, [&] { WriteLineList(state_.userLines, *userFile, kUserFileMode); }))
+    if (!runFileAction(this, [&] {
+            userStamp_ = WriteAndStamp(
+                *userFile, [&] { WriteLineList(state_.userLines, *userFile, kUserFileMode); });
+        }))
         return;
     state_.design.userFile = *userFile;
     const auto allowFile = AskForDefinitionFile(this, kAllowFileKind, FileRequest::Kind::Save);

@@ -12,6 +12,7 @@
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
+#include "gui/platform/WriteBack.h"
 #include "ui_VfsEditorDialog.h"
 
 #include <QSignalBlocker>
@@ -138,7 +139,7 @@ void VfsEditorDialog::fillEntries() {
     QStringList entries;
     if (fileMode_) {
         TextLineList lines;
-        runFileAction(this, [&] { ReadLineList(state_.design.vfsFile, lines); });
+        runFileAction(this, [&] { ReadLineList(state_.design.vfsFile, lines, &vfsStamp_); });
         entries.reserve(static_cast<qsizetype>(lines.size()));
         for (std::string_view line : lines)
             entries.append(toQt(line));
@@ -316,25 +317,48 @@ void VfsEditorDialog::browse() {
     BrowseForFolder(this, form_->physicalPathEdit);
 }
 
-void VfsEditorDialog::commit() {
+bool VfsEditorDialog::commit(bool checkFile) {
     TextLineList& lines = state_.mountPoints;
     lines.clear();
     lines.reserve(static_cast<std::size_t>(form_->entryList->count()));
     CopyListBoxLines(*form_->entryList, lines);
-    if (fileMode_)
-        WriteLineList(lines, state_.design.vfsFile);
+    return !fileMode_ || writeEntries(lines, checkFile);
+}
+
+// Ok and Save check that the file is still as read here; Save as writes the
+// file the user just chose to replace.
+bool VfsEditorDialog::writeEntries(const TextLineList& lines, bool checkFile) {
+    const std::string& vfsFile = state_.design.vfsFile;
+    const auto write = [&] { WriteLineList(lines, vfsFile); };
+    if (!checkFile) {
+        vfsStamp_ = WriteAndStamp(vfsFile, write);
+        return true;
+    }
+    switch (writeBackChecked(this, vfsFile, vfsStamp_, write)) {
+    case WriteBack::Written:
+        return true;
+    case WriteBack::Reload:
+        fillEntries();
+        if (form_->entryList->count() > 0)
+            selectRow(0);
+        return false;
+    case WriteBack::Cancelled:
+        break;
+    }
+    return false;
 }
 
 void VfsEditorDialog::accept() {
     // A file that cannot be written keeps the dialog open, in file mode.
-    if (!runFileAction(this, [this] { commit(); }))
+    bool written = false;
+    if (!runFileAction(this, [&] { written = commit(true); }) || !written)
         return;
     fileMode_ = false;
     ModalDialog::accept();
 }
 
 void VfsEditorDialog::save() {
-    commit();
+    commit(true);
 }
 
 void VfsEditorDialog::saveAs() {
@@ -342,7 +366,7 @@ void VfsEditorDialog::saveAs() {
     if (!path)
         return;
     state_.design.vfsFile = std::move(*path);
-    commit();
+    commit(false);
 }
 
 void VfsEditorDialog::openFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileStamp.h"
 #include "core/server/WizardState.h"
 #include "core/vfs/VfsFile.h"
 #include "gui/platform/Strings.h"
@@ -61,7 +62,10 @@ private:
     void update();
     void browse();
 
-    void commit();
+    // False when nothing was written: the user kept a change another
+    // program made to the file (reloading it, or cancelling).
+    bool commit(bool checkFile);
+    bool writeEntries(const TextLineList& lines, bool checkFile);
     void openFile();
     void newFile();
     void save();
@@ -70,6 +74,8 @@ private:
     WizardState& state_;
     std::unique_ptr<::Ui::VfsEditorDialog> form_;
     bool fileMode_ = false;
+    // The *.vfs file as last read or written here.
+    FileStamp vfsStamp_;
 };
 
 } // namespace vantor

@@ -24,8 +24,8 @@ struct RecordedMessage {
     QString text;
 };
 
-// The Ui service of the tests. It records every message box, answers file
-// dialogs and the folder browser from queues, and runs each modal dialog
+// The Ui service of the tests. It records every message box and question,
+// answers questions, file dialogs and the folder browser from queues, and runs each modal dialog
 // through the next script in line: the script plays the user and must close
 // the dialog. A question without a queued answer, a dialog without a script,
 // or an answer left unused fails the test; nothing ever waits on a window.
@@ -44,11 +44,15 @@ public:
     void cancelFile() { files_.push_back({true, {}}); }
     void answerFolder(const QString& path) { folders_.push_back({false, path}); }
     void cancelFolder() { folders_.push_back({true, {}}); }
+    // The next question takes the choice of this index, or is cancelled.
+    void answerQuestion(int choice) { answers_.push_back(choice); }
+    void cancelQuestion() { answers_.push_back(std::nullopt); }
     // The next dialog run modally must be of this class (its name without
     // namespace, as "MoreOptionsPage"); the script then plays it.
     void onDialog(const QString& className, Script script);
 
     const std::vector<RecordedMessage>& messages() const { return messages_; }
+    const std::vector<RecordedMessage>& questions() const { return questions_; }
     const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
     const std::vector<QString>& folderTitles() const { return folderTitles_; }
     const std::vector<QString>& dialogsRun() const { return dialogsRun_; }
@@ -56,6 +60,8 @@ public:
     void clearMessages() { messages_.clear(); }
 
     void showMessage(QWidget* owner, const QString& caption, const QString& text) override;
+    std::optional<int> ask(QWidget* owner, const QString& caption, const QString& text,
+                           const QStringList& choices) override;
     std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QString> browseForFolder(QWidget* owner, const QString& title) override;
     int runModal(ModalDialog& dialog) override;
@@ -76,8 +82,10 @@ private:
     Ui* previous_ = nullptr;
     std::deque<Answer> files_;
     std::deque<Answer> folders_;
+    std::deque<std::optional<int>> answers_;
     std::deque<Step> scripts_;
     std::vector<RecordedMessage> messages_;
+    std::vector<RecordedMessage> questions_;
     std::vector<FileRequest> fileRequests_;
     std::vector<QString> folderTitles_;
     std::vector<QString> dialogsRun_;

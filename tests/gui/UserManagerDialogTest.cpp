@@ -1,4 +1,5 @@
 #include "gui/users/UserManagerDialog.h"
+#include "core/users/UserFile.h"
 #include "gui/platform/Strings.h"
 #include "gui/users/UpDownBox.h"
 
@@ -295,8 +296,10 @@ TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
     EXPECT_EQ(state.design.userFile, dir.file("third.user"));
     EXPECT_EQ(state.design.allowFile, dir.file("new.allow"));
 
-    // Save writes the list also when it is empty.
+    // Save writes the list also when it is empty, once told to overwrite what
+    // another program wrote meanwhile.
     writeFile(dir.file("third.user"), kAlice + "\r\n");
+    fake.answerQuestion(0);
     menu("saveAction");
     EXPECT_EQ(readFile(dir.file("third.user")), "");
 
@@ -318,4 +321,20 @@ TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
     EXPECT_EQ(combo("nameCombo")->currentText(), "alice");
     EXPECT_EQ(combo("allowIpCombo")->currentText(), "10.0.0.");
     EXPECT_TRUE(fake.messages().empty());
+}
+
+// Save writes back the accounts as last read; one that another program stored
+// since is not dropped unasked, and a reload shows it.
+TEST_F(UserManagerDialogTest, SaveAsksBeforeDroppingAnAccountAnotherProgramStored) {
+    writeFile(userFile, kAlice + "\r\n");
+    open();
+    StoreUserLine(userFile, "bob", kBob);
+    fake.cancelQuestion();
+    menu("saveAction");
+    fake.answerQuestion(1);
+    menu("saveAction");
+    EXPECT_EQ(combo("nameCombo")->count(), 2);
+    menu("saveAction");
+    EXPECT_EQ(fake.questions().size(), 2u);
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\n" + kBob + "\r\n");
 }
