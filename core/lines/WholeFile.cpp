@@ -229,8 +229,6 @@ std::string ReadWholeFile(const std::string& fileName, FileStamp* stamp) {
     if (::fstat(file.get(), &info) != 0)
         throw FileError(fileName, errno);
     refuseUnlikeADefinitionFile(fileName, info);
-    if (stamp != nullptr)
-        *stamp = StampFrom(info);
     // Read straight into the result, one byte more than the file's size, so
     // the end shows without the string growing; a file that grows meanwhile,
     // or reports no size, is read on in steps.
@@ -245,6 +243,8 @@ std::string ReadWholeFile(const std::string& fileName, FileStamp* stamp) {
         const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
         if (got == 0) {
             bytes.resize(filled);
+            if (stamp != nullptr)
+                *stamp = StampFrom(info); // taken before the read: a change since shows
             return bytes;
         }
         if (got < 0) {
