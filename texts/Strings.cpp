@@ -234,6 +234,17 @@ constexpr Entry kTable[] = {
                                       "the FTP server definition files")},
     {Str::WorkingFolderBrowseTitle,
      QT_TRANSLATE_NOOP("StringTable", "Choose the FTP server's directory")},
+    {Str::FileBusy,
+     QT_TRANSLATE_NOOP("StringTable", "another program is changing the file %1 , setup wrote "
+                                      "nothing , please try again later")},
+    {Str::ActionFailed,
+     QT_TRANSLATE_NOOP("StringTable", "setup could not finish this action : %1")},
+    {Str::FileChangedQuestion,
+     QT_TRANSLATE_NOOP("StringTable", "the file %1 was changed by another program after setup "
+                                      "read it . overwrite it with what is shown here , or reload "
+                                      "it and lose the changes made here ?")},
+    {Str::AnswerOverwrite, QT_TRANSLATE_NOOP("StringTable", "Overwrite")},
+    {Str::AnswerReload, QT_TRANSLATE_NOOP("StringTable", "Reload")},
 };
 
 } // namespace

@@ -101,6 +101,13 @@ enum class Str : int {
     ReplaceUnreadFile = 191,    // %1: the file
     NamesSameFile = 192,        // %1, %2: the two names
 
+    // Writers that meet: another program holds the file, or changed it.
+    FileBusy = 195,            // %1: the file
+    ActionFailed = 196,        // %1: what went wrong, as the system tells it
+    FileChangedQuestion = 197, // %1: the file
+    AnswerOverwrite = 198,
+    AnswerReload = 199,
+
     // The working folder line of the start dialog.
     WorkingFolderCaption = 200,
     WorkingFolderHomeHint = 201,

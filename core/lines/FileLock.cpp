@@ -1,12 +1,16 @@
 #include "core/lines/FileLock.h"
 
 #include "core/lines/FileSystem.h"
+#include "core/lines/WholeFile.h"
 
-#include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -34,10 +38,64 @@ std::vector<FolderLock::Held*>& heldLocks() {
     return locks;
 }
 
+// A blocking flock lets the kernel hand the lock over the moment it is free,
+// so writers follow each other without a gap and a waiting one gets its turn.
+// Polling would leave gaps, and a writer that lets go and comes straight back
+// would keep winning until the others give up. Blocking has no time bound,
+// though, so the blocking call runs in a thread of its own that the caller
+// waits for at most `wait`; a waiter given up on keeps the descriptor and
+// closes it, letting go of the lock, once it gets it.
+struct Waiter {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    bool abandoned = false;
+    int error = 0;
+};
+
+constexpr int kGivenUp = -1;
+
+void blockUntilLocked(const std::shared_ptr<Waiter>& waiter, int descriptor) {
+    int result = 0;
+    while ((result = ::flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    const int error = result == 0 ? 0 : errno;
+    const std::lock_guard hold(waiter->mutex);
+    if (waiter->abandoned) {
+        ::close(descriptor);
+        return;
+    }
+    waiter->error = error;
+    waiter->finished = true;
+    waiter->done.notify_one();
+}
+
+// 0 once `descriptor` holds the lock; kGivenUp after `wait` without it, when
+// the descriptor is no longer the caller's; otherwise the error number.
+int lockWithin(int descriptor, std::chrono::milliseconds wait) {
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+        return 0;
+    if (errno != EWOULDBLOCK && errno != EINTR)
+        return errno;
+    auto waiter = std::make_shared<Waiter>();
+    try {
+        std::thread(blockUntilLocked, waiter, descriptor).detach();
+    } catch (const std::system_error& failure) {
+        return failure.code().value(); // no thread to spare: EAGAIN
+    }
+    std::unique_lock hold(waiter->mutex);
+    if (waiter->done.wait_for(hold, wait, [&] { return waiter->finished; }))
+        return waiter->error;
+    waiter->abandoned = true;
+    return kGivenUp;
+}
+
 } // namespace
 
 FolderLock::FolderLock(const std::string& fileName, std::chrono::milliseconds wait) {
-    const std::string folder = DirectoryName(fileName);
+    // The folder where the content lives: writers that reach one file through
+    // a link and by its own name must meet at one lock.
+    const std::string folder = DirectoryName(FollowedPath(fileName));
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         throw FileError(fileName, errno);
@@ -56,25 +114,14 @@ FolderLock::FolderLock(const std::string& fileName, std::chrono::milliseconds wa
             return;
         }
     }
-    // Polled rather than blocking, so the wait has a bound without signals;
-    // the pause grows from a fraction of a millisecond, since most holders
-    // finish one small rewrite within a few milliseconds.
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    auto pause = std::chrono::microseconds(200);
-    while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        if (error == EINTR)
-            continue;
-        if (error != EWOULDBLOCK) {
-            ::close(descriptor);
-            throw FileError(fileName, error);
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            ::close(descriptor);
-            throw FileBusy(fileName);
-        }
-        std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::microseconds(5000));
+    switch (const int error = lockWithin(descriptor, wait)) {
+    case 0:
+        break;
+    case kGivenUp:
+        throw FileBusy(fileName); // the waiting thread closes the descriptor
+    default:
+        ::close(descriptor);
+        throw FileError(fileName, error);
     }
     held_ = new Held{::getpid(), info.st_dev, info.st_ino, descriptor, 1};
     heldLocks().push_back(held_);

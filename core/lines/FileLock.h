@@ -24,8 +24,9 @@ inline constexpr std::chrono::milliseconds kLockWait{5000};
 // over the old one, and a lock on a file that is replaced protects nothing;
 // the folder stays, no lock file is ever left behind or shown to the user,
 // and a change that spans two files of one folder (an account and its
-// addresses) takes one lock. Readers take none: the rename gives them a
-// whole file.
+// addresses) takes one lock. For a symbolic link it is the folder of the
+// link's target, where the content lives and the writes go. Readers take
+// none: the rename gives them a whole file.
 //
 // Locks of one folder nest within a process: an inner lock of a folder that
 // this process already holds costs nothing and releases nothing. Raises

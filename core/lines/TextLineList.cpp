@@ -1,5 +1,6 @@
 #include "core/lines/TextLineList.h"
 
+#include "core/lines/FileStamp.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/LinePieces.h"
 #include "core/lines/WholeFile.h"
@@ -355,10 +356,13 @@ ReadingLoss FindReadingLoss(std::string_view text) {
     return {};
 }
 
-ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list) {
-    if (!SECFileSystem().FileExists(fileName))
+ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list, FileStamp* stamp) {
+    if (!SECFileSystem().FileExists(fileName)) {
+        if (stamp != nullptr)
+            *stamp = FileStamp{};
         return {};
-    std::string bytes = ReadWholeFile(fileName);
+    }
+    std::string bytes = ReadWholeFile(fileName, stamp);
     const ReadingLoss loss = FindReadingLoss(bytes);
     list.addLinePieces(std::move(bytes));
     return loss;

@@ -170,12 +170,17 @@ struct ReadingLoss {
 // What a reading of these bytes loses; the pieces read are not changed by it.
 ReadingLoss FindReadingLoss(std::string_view fileBytes);
 
+struct FileStamp;
+
 // Fills the list from a file by the insertion rule. A name that names nothing
 // (the empty name included) leaves the list as it is; a name that exists but
 // cannot be read raises FileError. CR LF and LF both end a line, a byte 0x1A
 // ends the file, empty lines are skipped. Returns where the reading lost
-// content, as the server's own reader loses it too.
-ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list);
+// content, as the server's own reader loses it too. When asked, `stamp` tells
+// what was read (a missing file included), for an editor that checks before it
+// writes.
+ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list,
+                         FileStamp* stamp = nullptr);
 
 // Writes every entry followed by CR LF, replacing the file as one step: the old
 // content stays whole when the write fails (FileError).

@@ -1,5 +1,6 @@
 #include "core/server/ConfigurationFile.h"
 
+#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/DesignKeys.h"
@@ -9,16 +10,17 @@
 namespace vantor {
 
 void writeConfigurationFile(const ServerDesign& design) {
-    IniFile file = IniFile::load(design.configFile);
-    for (const std::string_view key : kDesignKeys)
-        file.setValue("FTPD", std::string(key), DesignKeyValue(design, key));
-    file.save(design.configFile);
+    IniFile::update(design.configFile, [&design](IniFile& file) {
+        for (const std::string_view key : kDesignKeys)
+            file.setValue("FTPD", std::string(key), DesignKeyValue(design, key));
+    });
 }
 
 void addToStartupList(const std::string& configFile) {
     const std::string line = "ftpdstart " + BaseName(configFile);
     if (const InputRule rule = CheckLineText(line); rule != InputRule::Ok)
         throw InvalidInput(rule);
+    const FolderLock lock(kStartupListName);
     TextLineList startup;
     ReadLineList(kStartupListName, startup);
     if (startup.contains(line))

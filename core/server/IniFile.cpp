@@ -1,5 +1,6 @@
 #include "core/server/IniFile.h"
 
+#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextCase.h"
 #include "core/lines/TextLineList.h"
@@ -66,6 +67,13 @@ IniFile IniFile::load(const std::string& fileName) {
         start = feed + 1;
     }
     return file;
+}
+
+void IniFile::update(const std::string& fileName, const std::function<void(IniFile&)>& change) {
+    const FolderLock lock(fileName);
+    IniFile file = load(fileName);
+    change(file);
+    file.save(fileName);
 }
 
 void IniFile::setValue(const std::string& section, const std::string& key,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,10 @@ class IniFile {
 public:
     // A missing file reads as empty; an unreadable one raises FileError.
     static IniFile load(const std::string& fileName);
+    // Loads the file, lets `change` set its keys and saves it, all under the
+    // folder lock (FileLock.h): keys that another program writes meanwhile
+    // are kept, or wait for this change to be written.
+    static void update(const std::string& fileName, const std::function<void(IniFile&)>& change);
 
     // A line break in any of the three would split the line: callers refuse
     // such text first, and LineBreakRefused guards the file if one slips by.

@@ -1,9 +1,9 @@
 #include "core/users/AllowFile.h"
 
-#include "core/lines/WholeFile.h"
+#include "core/lines/FileLock.h"
 #include "core/users/Validation.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace vantor {
 
@@ -42,33 +42,6 @@ std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const s
     return addresses;
 }
 
-namespace {
-
-// The file's bytes for the list, with `skipped` left out and `appended` added
-// at the end when they are given: the list itself changes only once the file
-// holds the result.
-std::string entriesWith(const TextLineList& allowed, TextLineList::const_iterator skipped,
-                        std::string_view appended) {
-    std::size_t total = appended.empty() ? 0 : appended.size() + 2;
-    for (std::string_view entry : allowed)
-        total += entry.size() + 2;
-    std::string bytes;
-    bytes.reserve(total);
-    for (auto entry = allowed.begin(); entry != allowed.end(); ++entry) {
-        if (entry == skipped)
-            continue;
-        bytes += *entry;
-        bytes += "\r\n";
-    }
-    if (!appended.empty()) {
-        bytes += appended;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-} // namespace
-
 bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, const std::string& user,
                        const std::string& address) {
     if (address.empty())
@@ -76,24 +49,28 @@ bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, cons
     if (const InputRule rule = CheckAllowedEntry(user, address); rule != InputRule::Ok)
         throw InvalidInput(rule);
     const std::string entry = AllowedEntry(user, address);
-    if (allowed.contains(entry))
-        return false;
-    WriteFileAtomically(allowFile, entriesWith(allowed, allowed.end(), entry));
-    allowed.append(entry);
-    return true;
+    const FolderLock lock(allowFile);
+    TextLineList current;
+    ReadLineList(allowFile, current);
+    const bool added = !current.contains(entry);
+    if (added) {
+        current.append(entry);
+        WriteLineList(current, allowFile);
+    }
+    allowed = std::move(current);
+    return added;
 }
 
 void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
                           const std::string& user, const std::string& address) {
     if (address.empty())
         return;
-    const std::string entry = AllowedEntry(user, address);
-    auto found = allowed.end();
-    if (allowed.contains(entry))
-        found = std::find(allowed.begin(), allowed.end(), entry);
-    WriteFileAtomically(allowFile, entriesWith(allowed, found, {}));
-    if (found != allowed.end())
-        allowed.erase(found);
+    const FolderLock lock(allowFile);
+    TextLineList current;
+    ReadLineList(allowFile, current);
+    current.remove(AllowedEntry(user, address));
+    WriteLineList(current, allowFile);
+    allowed = std::move(current);
 }
 
 bool SaveAllowedAddressList(const TextLineList& allowed, const std::string& allowFile) {

@@ -24,17 +24,21 @@ std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, Text
 // The same addresses taken from a list already read.
 std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const std::string& user);
 
-// Appends the entry of `user` and `address` and writes the whole list. False,
-// with nothing changed, when the address is empty or the entry is already
-// listed. Raises InvalidInput (users/Validation.h) when CheckAllowedEntry
-// refuses the user or the address, and FileError when the file cannot be
-// written; neither the list nor the file changes then.
+// Under the folder lock (FileLock.h), reads the file again, appends the entry
+// of `user` and `address` to what it read and writes that list, so that entries
+// another program wrote meanwhile are kept. `allowed` then holds that list: the
+// file as read and the entry appended. False, with nothing written, when the
+// address is empty or the file already holds the entry (`allowed` then holds
+// the file as read). Raises InvalidInput (users/Validation.h) when
+// CheckAllowedEntry refuses the user or the address, and FileError when the
+// file cannot be read or written; neither the list nor the file changes then.
 bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, const std::string& user,
                        const std::string& address);
 
-// Removes the entry of `user` and `address` when listed and writes the whole
-// list, also when nothing was removed; does nothing for an empty address. The
-// list changes only once the file is written.
+// Under the folder lock, reads the file again, removes the entry of `user` and
+// `address` from what it read when there, and writes that list, also when
+// nothing was removed; does nothing for an empty address. `allowed` changes to
+// the list written, only once it is written.
 void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
                           const std::string& user, const std::string& address);
 

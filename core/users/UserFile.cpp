@@ -1,5 +1,6 @@
 #include "core/users/UserFile.h"
 
+#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/LinePieces.h"
 #include "core/lines/WholeFile.h"
@@ -72,8 +73,9 @@ public:
     // Writes the remaining lines in list order, with `inserted` directly
     // behind the first of them (or alone) unless it is empty. When asked,
     // `readBack` then holds the written bytes as a reading of the file takes
-    // them.
-    void write(std::string_view inserted = {}, TextLineList* readBack = nullptr) const {
+    // them, and `stamp` the file written.
+    void write(std::string_view inserted = {}, TextLineList* readBack = nullptr,
+               FileStamp* stamp = nullptr) const {
         std::string out;
         out.reserve(bytes_.size() + 2 * pieces_.size() + inserted.size() + 2);
         bool first = true;
@@ -96,6 +98,8 @@ public:
         WriteFileAtomically(userFile_, out, kUserFileMode);
         if (readBack != nullptr)
             *readBack = readLines(out);
+        if (stamp != nullptr)
+            *stamp = StampOf(userFile_);
     }
 
 private:
@@ -123,9 +127,10 @@ private:
 
 } // namespace
 
-ReadingLoss LoadUserLineList(const std::string& userFile, TextLineList& userLines) {
+ReadingLoss LoadUserLineList(const std::string& userFile, TextLineList& userLines,
+                             FileStamp* stamp) {
     userLines.clear();
-    return ReadLineList(userFile, userLines);
+    return ReadLineList(userFile, userLines, stamp);
 }
 
 std::vector<std::string> ListUserNames(const TextLineList& userLines) {
@@ -150,47 +155,53 @@ std::vector<std::string> ListGroupNames(const TextLineList& userLines) {
 namespace {
 
 bool storeLine(const std::string& userFile, const std::string& name, const std::string& line,
-               TextLineList* readBack) {
+               TextLineList* readBack, FileStamp* stamp) {
     if (const InputRule rule = CheckUserLineText(name, line); rule != InputRule::Ok)
         throw InvalidInput(rule);
+    const FolderLock lock(userFile);
     UserFileEdit edit(userFile);
     const bool replaced = edit.dropAccount(name, line);
-    edit.write(line, readBack);
+    edit.write(line, readBack, stamp);
     return replaced;
 }
 
-bool storeAccount(const std::string& userFile, const UserLine& user, TextLineList* readBack) {
+bool storeAccount(const std::string& userFile, const UserLine& user, TextLineList* readBack,
+                  FileStamp* stamp) {
     if (const InputRule rule = CheckUserLine(user); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    return storeLine(userFile, user.name, FormatUserLine(user), readBack);
+    return storeLine(userFile, user.name, FormatUserLine(user), readBack, stamp);
 }
 
-void removeAccount(const std::string& userFile, const std::string& name, TextLineList* readBack) {
+void removeAccount(const std::string& userFile, const std::string& name, TextLineList* readBack,
+                   FileStamp* stamp) {
+    const FolderLock lock(userFile);
     UserFileEdit edit(userFile);
     edit.dropAccount(name);
-    edit.write({}, readBack);
+    edit.write({}, readBack, stamp);
 }
 
 } // namespace
 
 bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line) {
-    return storeLine(userFile, name, line, nullptr);
+    return storeLine(userFile, name, line, nullptr, nullptr);
 }
 
 bool StoreUserLine(const std::string& userFile, const UserLine& user) {
-    return storeAccount(userFile, user, nullptr);
+    return storeAccount(userFile, user, nullptr, nullptr);
 }
 
-bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines) {
-    return storeAccount(userFile, user, &userLines);
+bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines,
+                   FileStamp* stamp) {
+    return storeAccount(userFile, user, &userLines, stamp);
 }
 
 void RemoveUserLine(const std::string& userFile, const std::string& name) {
-    removeAccount(userFile, name, nullptr);
+    removeAccount(userFile, name, nullptr, nullptr);
 }
 
-void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines) {
-    removeAccount(userFile, name, &userLines);
+void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines,
+                    FileStamp* stamp) {
+    removeAccount(userFile, name, &userLines, stamp);
 }
 
 bool SaveUserLineList(const TextLineList& userLines, const std::string& userFile) {

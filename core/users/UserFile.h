@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileStamp.h"
 #include "core/lines/TextLineList.h"
 #include "core/users/UserLine.h"
 
@@ -12,9 +13,11 @@ namespace vantor {
 // writable by its owner only. An existing file keeps its permission bits.
 inline constexpr unsigned kUserFileMode = 0600;
 
-// Empties the list, then reads the file into it; a missing file leaves it empty.
-// Returns what the reading lost (see ReadLineList).
-ReadingLoss LoadUserLineList(const std::string& userFile, TextLineList& userLines);
+// Empties the list, then reads the file into it; a missing file leaves it
+// empty. Returns what the reading lost (see ReadLineList); when asked, `stamp`
+// tells what was read.
+ReadingLoss LoadUserLineList(const std::string& userFile, TextLineList& userLines,
+                             FileStamp* stamp = nullptr);
 
 // Field 1 of every line, in list order, one per line.
 std::vector<std::string> ListUserNames(const TextLineList& userLines);
@@ -25,7 +28,9 @@ std::vector<std::string> ListGroupNames(const TextLineList& userLines);
 
 // Reads the file into a list of its own, removes the first line whose field 1
 // is `name` and puts `line` directly behind the list's first line, then writes
-// the file. True when a line was replaced, false when one was added.
+// the file, all under the folder lock (FileLock.h), so that a change another
+// program makes meanwhile is kept, or waits. True when a line was replaced,
+// false when one was added.
 // Raises InvalidInput (users/Validation.h) when CheckUserLineText refuses the
 // name or the line, and FileError when the file cannot be read or written;
 // the file is unchanged in both cases.
@@ -35,15 +40,19 @@ bool StoreUserLine(const std::string& userFile, const std::string& name, const s
 bool StoreUserLine(const std::string& userFile, const UserLine& user);
 // As above, and once the file is written `userLines` holds what
 // LoadUserLineList would now read from it, so that a caller showing the
-// accounts need not read the file again. `userLines` is unchanged when the
-// store raises.
-bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines);
+// accounts need not read the file again; when asked, `stamp` tells what file
+// that is. Both are unchanged when the store raises.
+bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines,
+                   FileStamp* stamp = nullptr);
 
 // Reads the file into a list of its own, removes the first line whose field 1
-// is `name` and writes the list back, also when no line matched.
+// is `name` and writes the list back, also when no line matched; under the
+// folder lock.
 void RemoveUserLine(const std::string& userFile, const std::string& name);
-// As above, and leaves in `userLines` what the file now reads as.
-void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines);
+// As above, and leaves in `userLines` what the file now reads as, and in
+// `stamp`, when asked, what file that is.
+void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines,
+                    FileStamp* stamp = nullptr);
 
 // Writes the list to the file. False, with nothing written, when the list is
 // empty: the caller tells the user that the file was not saved.

@@ -29,12 +29,12 @@ void warnReadingLoss(QWidget* owner, const std::string& path, const ReadingLoss&
             loadString(Str::ReadSplitLongLine).arg(file, line, QString::number(kMaxLinePiece)));
 }
 
-void loadUserLines(QWidget* owner, WizardState& state) {
+void loadUserLines(QWidget* owner, WizardState& state, FileStamp* stamp) {
     const std::string path = state.design.userFile;
     // Emptied first, a list whose reading failed comes from no file.
     state.userLinesFrom.clear();
     readDefinitionFile(owner, state.files, path,
-                       [&] { return LoadUserLineList(path, state.userLines); });
+                       [&] { return LoadUserLineList(path, state.userLines, stamp); });
     state.userLinesFrom = path;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileStamp.h"
 #include "core/server/WizardState.h"
 
 #include <string>
@@ -24,8 +25,9 @@ void readDefinitionFile(QWidget* owner, FileLedger& ledger, const std::string& p
 }
 
 // The user line list and the allowed address list read, as above, from the
-// files the record names; each list then counts as read from its file.
-void loadUserLines(QWidget* owner, WizardState& state);
+// files the record names; each list then counts as read from its file. When
+// asked, `stamp` tells what was read of the user file.
+void loadUserLines(QWidget* owner, WizardState& state, FileStamp* stamp = nullptr);
 std::vector<std::string> loadAllowedAddresses(QWidget* owner, WizardState& state,
                                               const std::string& user);
 

@@ -1,5 +1,6 @@
 #include "gui/platform/Messages.h"
 
+#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "gui/platform/QtText.h"
@@ -30,6 +31,10 @@ void showNotice(QWidget* owner, Str text) {
 }
 
 void reportFileError(QWidget* owner, const FileError& error) {
+    if (dynamic_cast<const FileBusy*>(&error) != nullptr) {
+        showError(owner, loadString(Str::FileBusy).arg(toQt(error.fileName())));
+        return;
+    }
     showError(
         owner,
         loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), fileErrorReason(error)));
@@ -47,6 +52,12 @@ std::optional<Str> refusedByteIn(const std::string& path) {
 }
 
 } // namespace
+
+void reportActionFailure(QWidget* owner, const char* what) {
+    showError(owner,
+              loadString(Str::ActionFailed)
+                  .arg(what != nullptr ? QString::fromLocal8Bit(what) : QStringLiteral("?")));
+}
 
 bool checkPathUsable(QWidget* owner, const std::string& path) {
     if (PathFitsRecord(path))

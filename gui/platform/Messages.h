@@ -21,8 +21,13 @@ void showWarning(QWidget* owner, const QString& text);
 void showWarning(QWidget* owner, Str text);
 void showNotice(QWidget* owner, Str text);
 
-// A file that could not be read or written, named to the user.
+// A file that could not be read or written, named to the user; one that
+// another program holds locked is told so.
 void reportFileError(QWidget* owner, const FileError& error);
+// Anything else that stopped an action (no memory left, a fault of the
+// program): an ERROR with what the system says, instead of the end of the
+// program. `what` may be null when nothing is known.
+void reportActionFailure(QWidget* owner, const char* what);
 
 // False, after an ERROR, when a path does not fit a file name field (it is
 // refused, never cut) or holds a line break or a byte that ends a file, which
@@ -34,9 +39,9 @@ bool checkPathUsable(QWidget* owner, const std::string& path);
 // too long to build file names from or holds a line break.
 bool currentDirectoryFor(QWidget* owner, std::string& directory);
 
-// Runs one user action; a file error, or an input the core refuses, ends it
-// with a message box and leaves the dialog open. True when the action ran to
-// its end.
+// Runs one user action; a file error, an input the core refuses, or any other
+// exception ends it with a message box and leaves the dialog open. True when
+// the action ran to its end.
 template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
 
 } // namespace vantor
@@ -44,6 +49,8 @@ template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
 #include "core/lines/TextLineList.h"
 #include "core/server/IniFile.h"
 #include "texts/RuleTexts.h"
+
+#include <exception>
 
 template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& action) {
     try {
@@ -57,6 +64,12 @@ template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& a
         return false;
     } catch (const LineBreakRefused&) {
         showError(owner, Str::TextLineBreak);
+        return false;
+    } catch (const std::exception& failure) {
+        reportActionFailure(owner, failure.what());
+        return false;
+    } catch (...) {
+        reportActionFailure(owner, nullptr);
         return false;
     }
 }

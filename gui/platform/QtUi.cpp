@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -42,6 +43,21 @@ bool QtUi::askYesNo(QWidget* owner, const QString& caption, const QString& text)
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> QtUi::ask(QWidget* owner, const QString& caption, const QString& text,
+                             const QStringList& choices) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    if (chosen < 0)
+        return std::nullopt;
+    return static_cast<int>(chosen);
 }
 
 std::optional<QString> QtUi::chooseFile(QWidget* owner, const FileRequest& request) {

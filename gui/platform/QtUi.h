@@ -11,6 +11,8 @@ class QtUi : public Ui {
 public:
     void showMessage(QWidget* owner, const QString& caption, const QString& text) override;
     bool askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
+    std::optional<int> ask(QWidget* owner, const QString& caption, const QString& text,
+                           const QStringList& choices) override;
     std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QString> browseForFolder(QWidget* owner, const QString& title) override;
     int runModal(ModalDialog& dialog) override;

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -42,6 +43,10 @@ public:
     virtual void showMessage(QWidget* owner, const QString& caption, const QString& text) = 0;
     // A modal question with Yes and No buttons, No the default; true for Yes.
     virtual bool askYesNo(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A modal question offering `choices` and Cancel: the index of the choice
+    // taken, or nothing when the user cancels (Cancel, Escape, the close box).
+    virtual std::optional<int> ask(QWidget* owner, const QString& caption, const QString& text,
+                                   const QStringList& choices) = 0;
     // The chosen full path, or nothing when the user cancels.
     virtual std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) = 0;
     virtual std::optional<QString> browseForFolder(QWidget* owner, const QString& title) = 0;

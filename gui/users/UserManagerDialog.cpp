@@ -11,6 +11,7 @@
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
+#include "gui/platform/WriteBack.h"
 #include "gui/users/UpDownBox.h"
 #include "texts/RuleTexts.h"
 #include "ui_UserManagerDialog.h"
@@ -166,7 +167,7 @@ void UserManagerDialog::fillUserBoxes() {
 // The account shown afterwards is the first of the sorted names, not
 // necessarily the one just changed.
 void UserManagerDialog::refreshUserBoxes() {
-    loadUserLines(this, state_);
+    loadUserLines(this, state_, &userStamp_);
     fillUserBoxes();
     showSelectedUser(false);
 }
@@ -182,7 +183,7 @@ void UserManagerDialog::showStoredAccounts() {
 void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
     const std::string name = selectedName();
     if (reload)
-        loadUserLines(this, state_);
+        loadUserLines(this, state_, &userStamp_);
     std::optional<std::string> line;
     for (const auto entry : state_.userLines) {
         // Field 1 begins every line: only a line that begins with the name
@@ -328,7 +329,7 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
     runFileAction(this, [&] {
         if (!mayReplace(this, state_.files, state_.design.userFile))
             return;
-        StoreUserLine(state_.design.userFile, user, state_.userLines);
+        StoreUserLine(state_.design.userFile, user, state_.userLines, &userStamp_);
         noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
         showStoredAccounts();
     });
@@ -342,7 +343,7 @@ void UserManagerDialog::deleteAccount() {
     runFileAction(this, [&] {
         if (!mayReplace(this, state_.files, state_.design.userFile))
             return;
-        RemoveUserLine(state_.design.userFile, name, state_.userLines);
+        RemoveUserLine(state_.design.userFile, name, state_.userLines, &userStamp_);
         noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
         showStoredAccounts();
     });
@@ -445,14 +446,24 @@ void UserManagerDialog::newFiles() {
     runFileAction(this, [this] { start(); });
 }
 
-// Written also when the list is empty: here the user asked for it.
+// Written also when the list is empty: here the user asked for it. Accounts
+// another program stored since the list was read are not dropped unasked.
 void UserManagerDialog::save() {
     runFileAction(this, [this] {
         const std::string& userFile = state_.design.userFile;
         if (!mayReplaceWith(this, state_.files, userFile, state_.userLinesFrom))
             return;
-        WriteLineList(state_.userLines, userFile, kUserFileMode);
-        noteListWritten(state_.files, state_.userLinesFrom, userFile);
+        const auto write = [&] { WriteLineList(state_.userLines, userFile, kUserFileMode); };
+        switch (writeBackChecked(this, userFile, userStamp_, write)) {
+        case WriteBack::Written:
+            noteListWritten(state_.files, state_.userLinesFrom, userFile);
+            break;
+        case WriteBack::Reload:
+            refreshUserBoxes();
+            break;
+        case WriteBack::Cancelled:
+            break;
+        }
     });
 }
 
@@ -465,7 +476,8 @@ void UserManagerDialog::saveAs() {
     runFileAction(this, [&] {
         if (!mayReplace(this, state_.files, *userFile))
             return;
-        WriteLineList(state_.userLines, *userFile, kUserFileMode);
+        userStamp_ = WriteAndStamp(
+            *userFile, [&] { WriteLineList(state_.userLines, *userFile, kUserFileMode); });
         noteListWritten(state_.files, state_.userLinesFrom, *userFile);
         written = true;
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileStamp.h"
 #include "core/server/WizardState.h"
 #include "core/users/Validation.h"
 #include "gui/platform/Ui.h"
@@ -78,6 +79,8 @@ private:
     bool addressesAsRead_ = false;
     // What the group box was last filled from, in that order.
     std::vector<std::string> groupNames_;
+    // The user file as the user line list last read or wrote it.
+    FileStamp userStamp_;
 };
 
 } // namespace vantor

@@ -13,6 +13,7 @@
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
+#include "gui/platform/WriteBack.h"
 #include "ui_VfsEditorDialog.h"
 
 #include <QSignalBlocker>
@@ -156,7 +157,8 @@ void VfsEditorDialog::fillEntries() {
         const std::string& path = state_.design.vfsFile;
         TextLineList lines;
         runFileAction(this, [&] {
-            readDefinitionFile(this, state_.files, path, [&] { return ReadLineList(path, lines); });
+            readDefinitionFile(this, state_.files, path,
+                               [&] { return ReadLineList(path, lines, &vfsStamp_); });
         });
         take(lines);
         entriesFrom_ = path;
@@ -350,8 +352,9 @@ bool VfsEditorDialog::nameNewFile() {
     return true;
 }
 
-// False when the user declined to replace the file.
-bool VfsEditorDialog::commit() {
+// False when nothing was written: the user declined to replace the file, or
+// kept a change another program made to it (reloading it, or cancelling).
+bool VfsEditorDialog::commit(bool checkFile) {
     const std::string& path = state_.design.vfsFile;
     if (fileMode_ && !mayReplace(this, state_.files, path))
         return false;
@@ -360,27 +363,53 @@ bool VfsEditorDialog::commit() {
     lines.reserve(static_cast<std::size_t>(form_->entryList->count()));
     CopyListBoxLines(*form_->entryList, lines);
     state_.mountPointsFrom = entriesFrom_;
-    if (fileMode_) {
-        WriteLineList(lines, path);
-        noteListWritten(state_.files, entriesFrom_, path);
-        state_.mountPointsFrom = path;
-    }
+    if (!fileMode_)
+        return true;
+    if (!writeEntries(lines, checkFile))
+        return false;
+    noteListWritten(state_.files, entriesFrom_, path);
+    state_.mountPointsFrom = path;
     return true;
+}
+
+// Ok and Save check that the file is still as read here; Save as writes the
+// file the user just chose to replace.
+bool VfsEditorDialog::writeEntries(const TextLineList& lines, bool checkFile) {
+    const std::string& vfsFile = state_.design.vfsFile;
+    const auto write = [&] { WriteLineList(lines, vfsFile); };
+    if (!checkFile) {
+        vfsStamp_ = WriteAndStamp(vfsFile, write);
+        return true;
+    }
+    switch (writeBackChecked(this, vfsFile, vfsStamp_, write)) {
+    case WriteBack::Written:
+        return true;
+    case WriteBack::Reload:
+        fillEntries();
+        if (form_->entryList->count() > 0)
+            selectRow(0);
+        return false;
+    case WriteBack::Cancelled:
+        break;
+    }
+    return false;
 }
 
 void VfsEditorDialog::accept() {
     // A file that cannot be written keeps the dialog open, in file mode.
+    // A file named just now was confirmed in the save dialog: nothing to check.
+    const bool naming = fileMode_ && unnamed_;
     bool committed = false;
-    runFileAction(this, [this, &committed] { committed = nameNewFile() && commit(); });
-    if (!committed)
+    if (!runFileAction(this, [&] { committed = nameNewFile() && commit(!naming); }) || !committed)
         return;
     fileMode_ = false;
     ModalDialog::accept();
 }
 
 void VfsEditorDialog::save() {
+    const bool naming = fileMode_ && unnamed_;
     if (nameNewFile())
-        commit();
+        commit(!naming);
 }
 
 void VfsEditorDialog::saveAs() {
@@ -389,7 +418,7 @@ void VfsEditorDialog::saveAs() {
         return;
     state_.design.vfsFile = std::move(*path);
     unnamed_ = false;
-    commit();
+    commit(false);
 }
 
 void VfsEditorDialog::openFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileStamp.h"
 #include "core/server/WizardState.h"
 #include "core/vfs/VfsFile.h"
 #include "gui/platform/Ui.h"
@@ -74,6 +75,10 @@ private:
 
     bool nameNewFile();
     bool commit();
+    // False when nothing was written: the user kept a change another
+    // program made to the file (reloading it, or cancelling).
+    bool commit(bool checkFile);
+    bool writeEntries(const TextLineList& lines, bool checkFile);
     void openFile();
     void newFile();
     void save();
@@ -88,6 +93,8 @@ private:
     std::string entriesFrom_; // the file the entries were read from; empty: none
     ShownName shownOwner_;
     ShownName shownGroup_;
+    // The *.vfs file as last read or written here.
+    FileStamp vfsStamp_;
 };
 
 } // namespace vantor

@@ -334,6 +334,26 @@
         <source>Choose the FTP server&apos;s directory</source>
         <translation>選擇 FTP 伺服器的目錄</translation>
     </message>
+    <message>
+        <source>another program is changing the file %1 , setup wrote nothing , please try again later</source>
+        <translation>另一個程式正在變更檔案 %1，安裝程式沒有寫入任何內容，請稍後再試</translation>
+    </message>
+    <message>
+        <source>setup could not finish this action : %1</source>
+        <translation>安裝程式無法完成此動作：%1</translation>
+    </message>
+    <message>
+        <source>the file %1 was changed by another program after setup read it . overwrite it with what is shown here , or reload it and lose the changes made here ?</source>
+        <translation>檔案 %1 在安裝程式讀取後已被另一個程式變更。要以此處顯示的內容覆寫它，還是重新讀取它並放棄在此處所做的變更？</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>覆寫</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新讀取</translation>
+    </message>
 </context>
 <context>
     <name>WelcomeDialog</name>

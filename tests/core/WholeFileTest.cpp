@@ -6,11 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace vantor;
 using namespace vantor::test;
@@ -204,4 +210,100 @@ TEST(ReadWholeFile, ReadsEveryByteAndNamesWhatItCannotRead) {
             EXPECT_NE(error.errorNumber(), 0);
         }
     }
+}
+
+namespace {
+
+// An access control list as the kernel stores it: a version word, then per
+// entry its kind, its permissions and the account or group it names.
+struct AclEntry {
+    std::uint16_t tag; // 1 owner, 2 user, 4 group, 8 named group, 0x10 mask, 0x20 others
+    std::uint16_t permissions;
+    std::uint32_t id = 0xFFFFFFFF;
+};
+std::string aclBytes(std::initializer_list<AclEntry> entries) {
+    std::string bytes(4, '\0');
+    bytes[0] = 2;
+    for (const AclEntry& entry : entries)
+        bytes.append(reinterpret_cast<const char*>(&entry), sizeof entry);
+    return bytes;
+}
+
+std::string attribute(const std::string& file, const char* name) {
+    char value[256];
+    const ssize_t size = ::getxattr(file.c_str(), name, value, sizeof value);
+    return size < 0 ? std::string() : std::string(value, static_cast<std::size_t>(size));
+}
+
+// The exit code of `action` run as the account nobody with the given groups:
+// 0 done, 2 a file error.
+int asNobody(std::vector<gid_t> groups, const std::function<void()>& action) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(65534) != 0 ||
+            ::setuid(65534) != 0)
+            ::_exit(1);
+        try {
+            action();
+        } catch (const FileError&) {
+            ::_exit(2);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WEXITSTATUS(status);
+}
+
+} // namespace
+
+// A file for its owner only, readable by one other account through its list:
+// the group must not gain what the list's mask shows in the group bits, and
+// no list that the folder hands new files may reach a file that had none.
+TEST(WriteFileAtomically, TheAccessListAndExtendedAttributesCarryOver) {
+    TempDir dir;
+    const std::string shared = dir.file("shared.user");
+    const std::string plain = dir.file("plain.user");
+    writeFile(shared, "alice\r\n");
+    writeFile(plain, "alice\r\n");
+    ::chmod(plain.c_str(), 0600);
+    const std::string list = aclBytes({{1, 6}, {2, 4, 65534}, {4, 0}, {0x10, 4}, {0x20, 0}});
+    if (::setxattr(shared.c_str(), "system.posix_acl_access", list.data(), list.size(), 0) != 0 ||
+        ::setxattr(shared.c_str(), "user.origin", "admin", 5, 0) != 0 ||
+        ::setxattr(dir.path().c_str(), "system.posix_acl_default", list.data(), list.size(), 0) !=
+            0)
+        GTEST_SKIP() << "the file system keeps no access lists or extended attributes";
+    WriteFileAtomically(shared, "bob\r\n");
+    WriteFileAtomically(plain, "bob\r\n");
+    EXPECT_EQ(attribute(shared, "system.posix_acl_access"), list);
+    EXPECT_EQ(attribute(shared, "user.origin"), "admin");
+    EXPECT_EQ(permissionBits(shared), 0640u); // the mask; the group itself has nothing
+    EXPECT_EQ(attribute(plain, "system.posix_acl_access"), "");
+    EXPECT_EQ(permissionBits(plain), 0600u);
+}
+
+// A file of another account, shared through its group: a member keeps the
+// group; a writer who is no member (allowed by the list) could keep neither
+// owner nor group, and writes nothing.
+TEST(WriteFileAtomically, AWriterWhoCannotKeepTheOwnerKeepsTheGroupOrWritesNothing) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can act as other accounts";
+    TempDir dir;
+    ::chmod(dir.path().c_str(), 0777);
+    const std::string file = dir.file("team.user");
+    writeFile(file, "alice\r\n");
+    ASSERT_EQ(::chown(file.c_str(), 1, 4242), 0);
+    ::chmod(file.c_str(), 0660);
+    EXPECT_EQ(asNobody({4242}, [&] { WriteFileAtomically(file, "bob\r\n"); }), 0);
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    EXPECT_EQ(info.st_gid, 4242u);
+    EXPECT_EQ(permissionBits(file), 0660u);
+
+    ASSERT_EQ(::chown(file.c_str(), 1, 4242), 0);
+    const std::string list = aclBytes({{1, 6}, {2, 6, 65534}, {4, 6}, {0x10, 6}, {0x20, 0}});
+    if (::setxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size(), 0) != 0)
+        GTEST_SKIP() << "the file system keeps no access lists";
+    EXPECT_EQ(asNobody({}, [&] { WriteFileAtomically(file, "carol\r\n"); }), 2);
+    EXPECT_EQ(readFile(file), "bob\r\n");
 }

@@ -239,15 +239,15 @@ TEST_F(FinishPageTest, AFileThisRunDidNotReadIsReplacedOnlyWhenTheUserAgrees) {
     state.userLines.add("root:anna:pw");
     state.userLinesFrom = dir.file("elsewhere.user");
     run([&](ModalDialog& page) {
-        fake.answerQuestion(false);
+        fake.answerYesNo(false);
         click(page, "finishButton");
-        fake.answerQuestion(true);
-        fake.answerQuestion(false);
+        fake.answerYesNo(true);
+        fake.answerYesNo(false);
         click(page, "finishButton");
         EXPECT_TRUE(page.isVisible());
         EXPECT_EQ(filesIn(dir.path()), 2u);
-        fake.answerQuestion(true);
-        fake.answerQuestion(true);
+        fake.answerYesNo(true);
+        fake.answerYesNo(true);
         click(page, "finishButton");
     });
     ASSERT_EQ(fake.questions().size(), 5u);

@@ -24,7 +24,8 @@ ScriptedUi::~ScriptedUi() {
     installUi(previous_);
     EXPECT_TRUE(files_.empty()) << files_.size() << " file dialog answer(s) left unused";
     EXPECT_TRUE(folders_.empty()) << folders_.size() << " folder answer(s) left unused";
-    EXPECT_TRUE(answers_.empty()) << answers_.size() << " question answer(s) left unused";
+    EXPECT_TRUE(yesNoAnswers_.empty()) << yesNoAnswers_.size() << " yes/no answer(s) left unused";
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " answer(s) to questions left unused";
     for (const auto& step : scripts_)
         ADD_FAILURE() << "the script for " << step.className.toStdString() << " never ran";
 }
@@ -39,13 +40,26 @@ void ScriptedUi::showMessage(QWidget*, const QString& caption, const QString& te
 
 bool ScriptedUi::askYesNo(QWidget*, const QString& caption, const QString& text) {
     questions_.push_back({caption, text});
-    if (answers_.empty()) {
+    if (yesNoAnswers_.empty()) {
         ADD_FAILURE() << "the question \"" << text.toStdString() << "\" had no answer queued";
         return false;
     }
-    const bool yes = answers_.front();
-    answers_.pop_front();
+    const bool yes = yesNoAnswers_.front();
+    yesNoAnswers_.pop_front();
     return yes;
+}
+
+std::optional<int> ScriptedUi::ask(QWidget*, const QString& caption, const QString& text,
+                                   const QStringList& choices) {
+    questions_.push_back({caption, text});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "a question was asked with no answer queued: " << text.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<int> answer = answers_.front();
+    answers_.pop_front();
+    EXPECT_LT(answer.value_or(0), choices.size()) << "no such choice";
+    return answer;
 }
 
 std::optional<QString> ScriptedUi::take(std::deque<Answer>& answers) {

@@ -45,7 +45,10 @@ public:
     void answerFolder(const QString& path) { folders_.push_back({false, path}); }
     void cancelFolder() { folders_.push_back({true, {}}); }
     // The answer to the next Yes/No question.
-    void answerQuestion(bool yes) { answers_.push_back(yes); }
+    void answerYesNo(bool yes) { yesNoAnswers_.push_back(yes); }
+    // The next question takes the choice of this index, or is cancelled.
+    void answerQuestion(int choice) { answers_.push_back(choice); }
+    void cancelQuestion() { answers_.push_back(std::nullopt); }
     // The next dialog run modally must be of this class (its name without
     // namespace, as "MoreOptionsPage"); the script then plays it.
     void onDialog(const QString& className, Script script);
@@ -60,6 +63,8 @@ public:
 
     void showMessage(QWidget* owner, const QString& caption, const QString& text) override;
     bool askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
+    std::optional<int> ask(QWidget* owner, const QString& caption, const QString& text,
+                           const QStringList& choices) override;
     std::optional<QString> chooseFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QString> browseForFolder(QWidget* owner, const QString& title) override;
     int runModal(ModalDialog& dialog) override;
@@ -80,8 +85,9 @@ private:
     Ui* previous_ = nullptr;
     std::deque<Answer> files_;
     std::deque<Answer> folders_;
+    std::deque<std::optional<int>> answers_;
     std::deque<Step> scripts_;
-    std::deque<bool> answers_;
+    std::deque<bool> yesNoAnswers_;
     std::vector<RecordedMessage> messages_;
     std::vector<RecordedMessage> questions_;
     std::vector<FileRequest> fileRequests_;

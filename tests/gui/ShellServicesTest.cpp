@@ -1,3 +1,4 @@
+#include "core/lines/FileLock.h"
 #include "core/lines/TextLineList.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/FolderBrowser.h"
@@ -153,8 +154,14 @@ TEST(Messages, AnActionEndsAtAFileErrorWithTheMessage) {
         after = true;
     }));
     EXPECT_FALSE(after);
-    ASSERT_EQ(fake.messages().size(), 1u);
+    // Nothing an action raises ends the program, a lack of memory included.
+    EXPECT_FALSE(runFileAction(nullptr, [] { throw std::bad_alloc(); }));
+    EXPECT_FALSE(runFileAction(nullptr, [] { throw FileBusy("/srv/x.user"); }));
+    ASSERT_EQ(fake.messages().size(), 3u);
     EXPECT_TRUE(fake.messages()[0].text.endsWith(": the disk is full"));
+    EXPECT_TRUE(fake.messages()[1].text.startsWith("setup could not finish this action"));
+    EXPECT_TRUE(fake.messages()[2].text.startsWith("another program is changing the file "
+                                                   "/srv/x.user"));
     EXPECT_TRUE(runFileAction(nullptr, [] {}));
 }
 

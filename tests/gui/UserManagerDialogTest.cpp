@@ -1,4 +1,5 @@
 #include "gui/users/UserManagerDialog.h"
+#include "core/users/UserFile.h"
 #include "gui/users/UpDownBox.h"
 #include "texts/Strings.h"
 
@@ -297,8 +298,10 @@ TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
     EXPECT_EQ(state.design.userFile, dir.file("third.user"));
     EXPECT_EQ(state.design.allowFile, dir.file("new.allow"));
 
-    // Save writes the list also when it is empty.
+    // Save writes the list also when it is empty, once told to overwrite what
+    // another program wrote meanwhile.
     writeFile(dir.file("third.user"), kAlice + "\r\n");
+    fake.answerQuestion(0);
     menu("saveAction");
     EXPECT_EQ(readFile(dir.file("third.user")), "");
 
@@ -374,14 +377,30 @@ TEST_F(UserManagerDialogTest, AFileReadInPartIsReportedAndReplacedOnlyWhenAgreed
     EXPECT_EQ(fake.messages()[0].text,
               loadString(Str::ReadStoppedAtEndByte).arg(QString::fromStdString(userFile), "2"));
     combo("nameCombo")->setEditText("carol");
-    fake.answerQuestion(false);
+    fake.answerYesNo(false);
     click("addUserButton");
     EXPECT_EQ(readFile(userFile), file);
-    fake.answerQuestion(true);
+    fake.answerYesNo(true);
     click("addUserButton");
     // Written whole, the file is replaced unasked from now on.
     combo("nameCombo")->setEditText("carol");
     click("addUserButton");
     EXPECT_EQ(readFile(userFile), kAlice + "\r\ncarol:2:pw:staff:1:0:0:0:0:0:0:0::default\r\n");
     EXPECT_EQ(fake.questions().size(), 2u);
+}
+
+// Save writes back the accounts as last read; one that another program stored
+// since is not dropped unasked, and a reload shows it.
+TEST_F(UserManagerDialogTest, SaveAsksBeforeDroppingAnAccountAnotherProgramStored) {
+    writeFile(userFile, kAlice + "\r\n");
+    open();
+    StoreUserLine(userFile, "bob", kBob);
+    fake.cancelQuestion();
+    menu("saveAction");
+    fake.answerQuestion(1);
+    menu("saveAction");
+    EXPECT_EQ(combo("nameCombo")->count(), 2);
+    menu("saveAction");
+    EXPECT_EQ(fake.questions().size(), 2u);
+    EXPECT_EQ(readFile(userFile), kAlice + "\r\n" + kBob + "\r\n");
 }

@@ -1,4 +1,5 @@
 #include "gui/vfs/VfsEditorDialog.h"
+#include "core/lines/WholeFile.h"
 #include "texts/Strings.h"
 
 #include "ScriptedUi.h"
@@ -298,6 +299,32 @@ TEST_F(VfsEditorDialogTest, OkWritesTheFileEvenUnchanged) {
               "/a|/a|u|g|700|r\r\n/c|/c|u|g|700|r\r\n/B|/b|u|g|700|r\r\n");
 }
 
+// Another program writes the file while the editor holds it: Ok asks first.
+// Cancel writes nothing and keeps the dialog open, Reload shows the file's
+// entries, Overwrite writes the editor's.
+TEST_F(VfsEditorDialogTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked) {
+    const std::string vfsFile = dir.file("site.vfs");
+    writeFile(vfsFile, "/a|/a|u|g|700|r\n");
+    state.design.vfsFile = vfsFile;
+    run(true, [&](ModalDialog& editor) {
+        WriteFileAtomically(vfsFile, "/b|/b|u|g|700|r\r\n");
+        fake.cancelQuestion();
+        click(editor, "okButton");
+        EXPECT_TRUE(editor.isVisible());
+        EXPECT_EQ(readFile(vfsFile), "/b|/b|u|g|700|r\r\n");
+        fake.answerQuestion(1);
+        click(editor, "okButton");
+        EXPECT_EQ(entries(editor), QStringList{"/b|/b|u|g|700|r"});
+        WriteFileAtomically(vfsFile, "/d|/d|u|g|700|r\r\n");
+        fake.answerQuestion(0);
+        click(editor, "okButton");
+        EXPECT_FALSE(editor.isVisible());
+    });
+    ASSERT_EQ(fake.questions().size(), 3u);
+    EXPECT_TRUE(fake.questions()[0].text.contains(QString::fromStdString(vfsFile)));
+    EXPECT_EQ(readFile(vfsFile), "/b|/b|u|g|700|r\r\n");
+}
+
 TEST_F(VfsEditorDialogTest, SavingInWizardModeCommitsWithoutWriting) {
     state.design.rootDirectory = dir.path();
     run(false, [&](ModalDialog& editor) {
@@ -395,10 +422,10 @@ TEST_F(VfsEditorDialogTest, AFileNotReadWholeIsNotWrittenUnasked) {
         EXPECT_EQ(shown(),
                   std::vector<QString>{"WARNING: " + loadString(Str::ReadStoppedAtEndByte)
                                                          .arg(QString::fromStdString(site), "2")});
-        fake.answerQuestion(false);
+        fake.answerYesNo(false);
         click(editor, "okButton");
         EXPECT_EQ(readFile(site), lossy);
-        fake.answerQuestion(true);
+        fake.answerYesNo(true);
         click(editor, "okButton");
     });
     EXPECT_EQ(readFile(site), "/a|/|u|g|700|r\r\n");

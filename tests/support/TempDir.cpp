@@ -11,8 +11,10 @@
 
 namespace vantor::test {
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();
+TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path().string()) {}
+
+TempDir::TempDir(const std::string& parent) {
+    std::string pattern = (std::filesystem::path(parent) / "vantor-test-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (::mkdtemp(name.data()) == nullptr)
@@ -25,6 +27,12 @@ TempDir::~TempDir() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
+}
+
+std::string memoryFolder() {
+    return std::filesystem::is_directory("/dev/shm")
+               ? "/dev/shm"
+               : std::filesystem::temp_directory_path().string();
 }
 
 CurrentDirGuard::CurrentDirGuard(const std::string& directory)

@@ -8,7 +8,9 @@ namespace vantor::test {
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempDir {
 public:
+    // In the system's temporary folder, or in `parent`.
     TempDir();
+    explicit TempDir(const std::string& parent);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -19,6 +21,11 @@ public:
 private:
     std::string path_;
 };
+
+// A folder held in memory where the system has one (/dev/shm), else the
+// temporary folder: there a write flushed to disk costs no disk wait, for tests
+// that write a file thousands of times.
+std::string memoryFolder();
 
 // Runs the rest of a scope in another current directory.
 class CurrentDirGuard {
