@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -22,6 +23,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTest>
 #include <QTextEdit>
 #include <QTranslator>
 
@@ -207,6 +211,27 @@ TEST_P(DialogLayout, KeyboardReachesEveryControlInReadingOrder) {
             << describe(chain[i]) << " follows " << describe(chain[i - 1]) << " but sits at ("
             << after.x() << "," << after.y() << ") against (" << before.x() << "," << before.y()
             << ")";
+    }
+}
+
+// Enter presses the push button that has the focus, whichever it is. The
+// buttons are made to toggle, their actions cut off, to show which one went.
+TEST_P(DialogLayout, EnterPressesTheFocusedButton) {
+    QApplication::setActiveWindow(dialog.get());
+    const auto buttons = dialog->findChildren<QPushButton*>();
+    std::vector<QSignalBlocker> quiet;
+    for (QPushButton* button : buttons) {
+        button->setCheckable(true);
+        quiet.emplace_back(button);
+    }
+    for (QPushButton* button : buttons) {
+        if (!isTabStop(button))
+            continue;
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        for (QPushButton* other : buttons)
+            EXPECT_EQ(other->isChecked(), other == button) << describe(button) << describe(other);
+        button->setChecked(false);
     }
 }
 
