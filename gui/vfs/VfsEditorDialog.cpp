@@ -11,6 +11,7 @@
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
+#include "gui/platform/NameCompleter.h"
 #include "gui/platform/QtText.h"
 #include "ui_VfsEditorDialog.h"
 
@@ -78,6 +79,9 @@ VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
     // Laid out all at once, 10,000 entries would hold up the opening; in
     // batches the dialog answers at once and every entry keeps its full width.
     form_->entryList->setLayoutMode(QListView::Batched);
+    // A name is found by typing its beginning, but only a chosen one counts.
+    for (QComboBox* box : {form_->ownerCombo, form_->groupCombo})
+        offerCompletions(box, TypedText::Dropped);
 
     const auto action = [this](void (VfsEditorDialog::*run)()) {
         return [this, run] { runFileAction(this, [this, run] { (this->*run)(); }); };
@@ -198,7 +202,7 @@ void VfsEditorDialog::selectName(QComboBox* box, const QString& name) {
 std::string VfsEditorDialog::chosenName(QComboBox* box, Str warning) {
     // Only a chosen item counts, never text typed into the box.
     if (box->currentIndex() >= 0) {
-        if (std::string name = toBytes(box->currentText()); !name.empty())
+        if (std::string name = toBytes(box->itemText(box->currentIndex())); !name.empty())
             return name;
     }
     showWarning(this, warning);

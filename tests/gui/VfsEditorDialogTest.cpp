@@ -1,11 +1,14 @@
 #include "gui/vfs/VfsEditorDialog.h"
 
+#include "Keyboard.h"
 #include "ScriptedUi.h"
 #include "TempDir.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -341,4 +344,34 @@ TEST_F(VfsEditorDialogTest, OpenChangesNoFileUntilBothAreChosen) {
         click(editor, "cancelButton");
     });
     EXPECT_EQ(fake.fileRequests()[2].filter, "user&group file|*.user|All files|*.*||");
+}
+
+// An owner or group is found by typing its beginning, letter case ignored; only
+// a chosen name counts, and leaving a box shows its chosen name again.
+TEST_F(VfsEditorDialogTest, TypedNamesAreSuggestedAndOnlyAChosenOneCounts) {
+    writeFile(dir.file("site.user"),
+              account("ann", "ops") + account("Bea", "ops") + account("ben", "dev"));
+    state.design.userFile = dir.file("site.user");
+    state.design.vfsFile = dir.file("site.vfs");
+    const std::string pub = sub("pub");
+    run(true, [&](ModalDialog& editor) {
+        auto* owners = find<QComboBox>(editor, "ownerCombo");
+        QAbstractItemView* suggestions = owners->completer()->popup();
+        focusOn(owners);
+        QTest::keyClicks(owners, "B");
+        EXPECT_EQ(suggestions->model()->rowCount(), 2);
+        QTest::keyClick(suggestions, Qt::Key_Down);
+        QTest::keyClick(suggestions, Qt::Key_Down);
+        QTest::keyClick(suggestions, Qt::Key_Return);
+        auto* groups = find<QComboBox>(editor, "groupCombo");
+        focusOn(groups);
+        QTest::keyClicks(groups, "o");
+        QTest::keyClick(groups->completer()->popup(), Qt::Key_Escape);
+        fill(editor, pub, "/pub");
+        focusOn(edit(editor, "physicalPathEdit"));
+        EXPECT_EQ(groups->currentText(), "dev");
+        click(editor, "addButton");
+        click(editor, "okButton");
+    });
+    EXPECT_EQ(readFile(dir.file("site.vfs")), pub + "|/pub|ben|dev|000|n\r\n");
 }
