@@ -142,12 +142,13 @@ void UserManagerDialog::start() {
         setWindowTitle(toQt(state_.design.userFile));
     }
     LoadUserLineList(state_.design.userFile, state_.userLines);
+    fillUserBoxes();
     // The allowed addresses are those of the allow file just chosen, also
     // while no account is shown, so that nothing saves another file's.
     state_.allowed.clear();
     ReadLineList(state_.design.allowFile, state_.allowed);
     addressesAsRead_ = true;
-    showStoredAccounts();
+    showSelectedUser(false, false);
 }
 
 void UserManagerDialog::resetValues() {

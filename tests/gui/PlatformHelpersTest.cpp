@@ -212,16 +212,11 @@ TEST(QtText, EveryByteSequenceSurvivesTheRoundTrip) {
     std::string everyByte;
     for (int b = 0; b < 256; ++b)
         everyByte += static_cast<char>(b);
-    const std::string awkward[] = {everyByte,
-                                   "jos\xE9:1:pw",
-                                   "\xC3",
-                                   "\xE2\x82",
-                                   "\xC0\xAF",
-                                   "\xED\xA0\x80",
-                                   "\xF4\x90\x80\x80",
-                                   "\xC3\xA9\xE9\xC3\xA9",
-                                   "\xEF\xBB\xBF"};
+    const std::string awkward[] = {
+        everyByte,          "jos\xE9:1:pw",        "\xC3", "\xE2\x82", "\xC0\xAF", "\xED\xA0\x80",
+        "\xF4\x90\x80\x80", "\xC3\xA9\xE9\xC3\xA9"};
     for (const std::string& bytes : awkward)
         EXPECT_EQ(toBytes(toQt(bytes)), bytes);
     EXPECT_EQ(toBytes(QString(QChar(0xD800))), "\xEF\xBF\xBD");
+    EXPECT_EQ(toQt("\xEF\xBB\xBF"), QString(QChar(0xFEFF)));
 }

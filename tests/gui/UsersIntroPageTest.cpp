@@ -1,6 +1,5 @@
 #include "gui/wizard/UsersIntroPage.h"
 
-#include "Keyboard.h"
 #include "ScriptedUi.h"
 #include "TempDir.h"
 
