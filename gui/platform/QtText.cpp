@@ -80,7 +80,14 @@ QString toQt(std::string_view bytes) {
             text += QChar(static_cast<char16_t>(kEscapeBase | lead));
             ++at;
         } else {
-            text += QString::fromUcs4(&codePoint, 1);
+            // One code point at a time, by hand: QString::fromUcs4 would take
+            // a U+FEFF for a byte-order mark and drop it.
+            if (QChar::requiresSurrogates(codePoint)) {
+                text += QChar(QChar::highSurrogate(codePoint));
+                text += QChar(QChar::lowSurrogate(codePoint));
+            } else {
+                text += QChar(static_cast<char16_t>(codePoint));
+            }
             at += length;
         }
     }

@@ -10,6 +10,7 @@
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
+#include "gui/platform/NameCompleter.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/WriteBack.h"
 #include "gui/users/UpDownBox.h"
@@ -18,6 +19,8 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace vantor {
@@ -37,7 +40,7 @@ QStringList toQtList(const std::vector<std::string>& texts) {
 }
 
 // Field `index` of an account line; nothing when the line is too short to
-// hold it, and the control then keeps what it shows.
+// hold it.
 std::optional<std::string> fieldOf(std::string_view line, int index) {
     std::string field;
     if (!ExtractField(index, line, field, kUserFieldSeparator))
@@ -45,19 +48,23 @@ std::optional<std::string> fieldOf(std::string_view line, int index) {
     return field;
 }
 
-// A limit reads as off only from the exact text "0".
-void showLimit(const std::optional<std::string>& field, QCheckBox* check, UpDownBox* box) {
-    if (!field)
-        return;
-    check->setChecked(*field != "0");
-    pushNumber(box->edit(), static_cast<std::uint32_t>(ReadLenientNumber(*field)));
+std::uint32_t numberOf(const std::optional<std::string>& field) {
+    return field ? static_cast<std::uint32_t>(ReadLenientNumber(*field)) : 0u;
 }
 
+// A flag or a limit is off when its field reads exactly "0" or is missing.
+bool isSet(const std::optional<std::string>& field) {
+    return field && *field != "0";
+}
+
+void showLimit(const std::optional<std::string>& field, QCheckBox* check, UpDownBox* box) {
+    check->setChecked(isSet(field));
+    pushNumber(box->edit(), numberOf(field));
+}
+
+// No item is selected for a text the list does not hold.
 void selectByText(QComboBox* box, std::optional<std::string_view> text) {
-    if (!text)
-        return;
-    if (const int index = findExact(box, toQt(*text)); index >= 0)
-        box->setCurrentIndex(index);
+    box->setCurrentIndex(text ? findExact(box, toQt(*text)) : -1);
 }
 
 } // namespace
@@ -66,9 +73,12 @@ UserManagerDialog::UserManagerDialog(WizardState& state, QWidget* parent)
     : ModalDialog(parent), state_(state), form_(std::make_unique<::Ui::UserManagerDialog>()) {
     form_->setupUi(this);
     layout()->setMenuBar(form_->menuBar);
-    // Completion would turn a new name typed as the beginning of an existing
-    // one into that name; the boxes list exactly what the files hold.
-    for (QComboBox* box : {form_->nameCombo, form_->groupCombo, form_->allowIpCombo})
+    // The names are offered in a popup; only a choice there, or in the list,
+    // shows an account, so a name typed for "add user" stays as typed.
+    offerCompletions(form_->nameCombo, TypedText::Kept);
+    // Inline completion would turn a new text typed as the beginning of an
+    // existing one into that one; these boxes keep what is typed.
+    for (QComboBox* box : {form_->groupCombo, form_->allowIpCombo})
         box->setCompleter(nullptr);
 
     connect(form_->nameCombo, &QComboBox::currentIndexChanged, this,
@@ -117,6 +127,8 @@ void UserManagerDialog::accept() {
 // Also what Open and New run once they have set the file names.
 void UserManagerDialog::start() {
     addressesAsRead_ = false;
+    heldLevel_ = kNoLevel;
+    heldLanguage_.clear();
     resetValues();
     {
         const QSignalBlocker blocker(form_->nameCombo);
@@ -133,7 +145,14 @@ void UserManagerDialog::start() {
         selectByText(form_->languageCombo, LanguageDisplayName(fresh.language));
         setWindowTitle(toQt(state_.design.userFile));
     }
-    refreshUserBoxes();
+    loadUserLines(this, state_, &userStamp_);
+    fillUserBoxes();
+    // The allowed addresses are those of the allow file just chosen, also
+    // while no account is shown, so that nothing saves another file's.
+    addressesAsRead_ = false;
+    loadAllowedAddresses(this, state_, std::string());
+    addressesAsRead_ = true;
+    showSelectedUser(false, false);
 }
 
 void UserManagerDialog::resetValues() {
@@ -172,8 +191,8 @@ void UserManagerDialog::refreshUserBoxes() {
     showSelectedUser(false);
 }
 
-// The same once a store has left in the list what the file now reads as;
-// the allowed addresses are as they were.
+// Once the user line list holds what the file reads as, and the allowed
+// address list what the allow file does.
 void UserManagerDialog::showStoredAccounts() {
     fillUserBoxes();
     showSelectedUser(false, false);
@@ -195,35 +214,38 @@ void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
     }
     if (!line)
         return;
-
-    if (const auto password = fieldOf(*line, 2))
-        pushText(form_->passwordEdit, *password);
-    if (const auto group = fieldOf(*line, 3))
-        form_->groupCombo->setEditText(toQt(*group));
-    if (const auto level = fieldOf(*line, 1)) {
-        for (const auto& known : kUserLevels)
-            if (*level == std::to_string(known.number))
-                selectByText(form_->levelCombo, known.name);
-    }
-    if (const auto allowed = fieldOf(*line, 4))
-        form_->accountAllowedCheck->setChecked(*allowed != "0");
-    showLimit(fieldOf(*line, 5), form_->downloadLimitCheck, form_->downloadLimitBox);
-    showLimit(fieldOf(*line, 6), form_->uploadLimitCheck, form_->uploadLimitBox);
-    showLimit(fieldOf(*line, 7), form_->ratioCheck, form_->ratioBox);
-    showLimit(fieldOf(*line, 8), form_->maxLoginsCheck, form_->maxLoginsBox);
-    if (const auto checkOff = fieldOf(*line, 9))
-        form_->ipCheckOffCheck->setChecked(*checkOff != "0");
-    if (const auto downloaded = fieldOf(*line, 10))
-        pushNumber(form_->downloadedEdit,
-                   static_cast<std::uint32_t>(ReadLenientNumber(*downloaded)));
-    if (const auto uploaded = fieldOf(*line, 11))
-        pushNumber(form_->uploadedEdit, static_cast<std::uint32_t>(ReadLenientNumber(*uploaded)));
-    if (const auto note = fieldOf(*line, 12))
-        pushText(form_->noteEdit, *note);
-    if (const auto language = fieldOf(*line, 13))
-        selectByText(form_->languageCombo, LanguageDisplayName(*language));
+    showAccount(*line);
     showAddresses(name, reload || reloadAddresses);
     enableLimitBoxes();
+}
+
+// Every field is shown from this line alone: one the line lacks shows empty or
+// 0, never what the account shown before had. A level or language that the
+// lists do not hold shows no item and is kept to be written back as it was.
+void UserManagerDialog::showAccount(std::string_view line) {
+    const auto text = [&](int index) { return fieldOf(line, index).value_or(std::string()); };
+    pushText(form_->passwordEdit, text(2));
+    form_->groupCombo->setEditText(toQt(text(3)));
+    const auto level = fieldOf(line, 1);
+    heldLevel_ = level ? static_cast<int>(
+                             std::clamp<std::int64_t>(ReadLenientNumber(*level), INT_MIN, INT_MAX))
+                       : kNoLevel;
+    std::optional<std::string_view> levelName;
+    for (const auto& known : kUserLevels)
+        if (level == std::to_string(known.number))
+            levelName = known.name;
+    selectByText(form_->levelCombo, levelName);
+    form_->accountAllowedCheck->setChecked(isSet(fieldOf(line, 4)));
+    showLimit(fieldOf(line, 5), form_->downloadLimitCheck, form_->downloadLimitBox);
+    showLimit(fieldOf(line, 6), form_->uploadLimitCheck, form_->uploadLimitBox);
+    showLimit(fieldOf(line, 7), form_->ratioCheck, form_->ratioBox);
+    showLimit(fieldOf(line, 8), form_->maxLoginsCheck, form_->maxLoginsBox);
+    form_->ipCheckOffCheck->setChecked(isSet(fieldOf(line, 9)));
+    pushNumber(form_->downloadedEdit, numberOf(fieldOf(line, 10)));
+    pushNumber(form_->uploadedEdit, numberOf(fieldOf(line, 11)));
+    pushText(form_->noteEdit, text(12));
+    heldLanguage_ = text(13);
+    selectByText(form_->languageCombo, LanguageDisplayName(heldLanguage_));
 }
 
 void UserManagerDialog::showAddresses(const std::string& name, bool reload) {
@@ -269,6 +291,7 @@ std::string UserManagerDialog::selectedName() const {
 UserLine UserManagerDialog::account(const std::string& name, const Numbers& numbers) const {
     UserLine user;
     user.name = name;
+    user.level = heldLevel_;
     if (form_->levelCombo->currentIndex() >= 0)
         user.level = LevelNumber(toBytes(form_->levelCombo->currentText())).value_or(kNoLevel);
     user.password = toBytes(form_->passwordEdit->text());
@@ -286,6 +309,7 @@ UserLine UserManagerDialog::account(const std::string& name, const Numbers& numb
     user.downloaded = numbers.downloaded;
     user.uploaded = numbers.uploaded;
     user.note = toBytes(form_->noteEdit->text());
+    user.language = heldLanguage_;
     if (form_->languageCombo->currentIndex() >= 0)
         user.language = std::string(LanguageCode(toBytes(form_->languageCombo->currentText()))
                                         .value_or(std::string_view()));
@@ -324,7 +348,7 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
     const std::string name =
         underSelectedName ? selectedName() : toBytes(form_->nameCombo->currentText());
     const UserLine user = account(name, *numbers);
-    if (!accountAcceptable(user))
+    if (!accountAcceptable(user) || !userFileNamed())
         return;
     runFileAction(this, [&] {
         if (!mayReplace(this, state_.files, state_.design.userFile))
@@ -337,7 +361,7 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
 
 // The account's addresses stay in the allowed address file.
 void UserManagerDialog::deleteAccount() {
-    if (!takeNumbers())
+    if (!takeNumbers() || !userFileNamed())
         return;
     const std::string name = toBytes(form_->nameCombo->currentText());
     runFileAction(this, [&] {
@@ -364,6 +388,8 @@ void UserManagerDialog::addAddress() {
         refuse(form_->allowIpCombo, rule);
         return;
     }
+    if (!allowFileNamed())
+        return;
     runFileAction(this, [&] {
         const std::string& allowFile = state_.design.allowFile;
         if (!mayReplaceWith(this, state_.files, allowFile, state_.allowedFrom) ||
@@ -386,6 +412,8 @@ void UserManagerDialog::deleteAddress() {
     const std::string name = selectedName();
     const std::string address = toBytes(form_->allowIpCombo->currentText());
     if (!address.empty()) {
+        if (!allowFileNamed())
+            return;
         const bool held = state_.allowed.contains(AllowedEntry(name, address));
         bool removed = false;
         runFileAction(this, [&] {
@@ -448,7 +476,12 @@ void UserManagerDialog::newFiles() {
 
 // Written also when the list is empty: here the user asked for it. Accounts
 // another program stored since the list was read are not dropped unasked.
+// Without a name, as after New, Save is Save as.
 void UserManagerDialog::save() {
+    if (state_.design.userFile.empty()) {
+        userFileNamed();
+        return;
+    }
     runFileAction(this, [this] {
         const std::string& userFile = state_.design.userFile;
         if (!mayReplaceWith(this, state_.files, userFile, state_.userLinesFrom))
@@ -469,9 +502,14 @@ void UserManagerDialog::save() {
 
 // The title keeps the previous name. A name is taken once its file is written.
 void UserManagerDialog::saveAs() {
+    if (saveUserFileAs())
+        saveAllowFileAs();
+}
+
+bool UserManagerDialog::saveUserFileAs() {
     const auto userFile = AskForDefinitionFile(this, kUserFileKind, FileRequest::Kind::Save);
     if (!userFile)
-        return;
+        return false;
     bool written = false;
     runFileAction(this, [&] {
         if (!mayReplace(this, state_.files, *userFile))
@@ -482,8 +520,12 @@ void UserManagerDialog::saveAs() {
         written = true;
     });
     if (!written)
-        return;
+        return false;
     state_.design.userFile = *userFile;
+    return true;
+}
+
+void UserManagerDialog::saveAllowFileAs() {
     const auto allowFile = AskForDefinitionFile(this, kAllowFileKind, FileRequest::Kind::Save);
     if (!allowFile)
         return;
@@ -495,6 +537,25 @@ void UserManagerDialog::saveAs() {
         state_.design.allowFile = *allowFile;
         addressesAsRead_ = false;
     });
+}
+
+// After New no file is named: a change is not lost to an unnamed file, the
+// user is told and asked for the names as Save as asks, and the change goes
+// on only once the file it goes to has one.
+bool UserManagerDialog::userFileNamed() {
+    if (!state_.design.userFile.empty())
+        return true;
+    showError(this, Str::FileNameEmpty);
+    saveAs();
+    return !state_.design.userFile.empty();
+}
+
+bool UserManagerDialog::allowFileNamed() {
+    if (!state_.design.allowFile.empty())
+        return true;
+    showError(this, Str::FileNameEmpty);
+    saveAllowFileAs();
+    return !state_.design.allowFile.empty();
 }
 
 } // namespace vantor

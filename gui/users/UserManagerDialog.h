@@ -2,6 +2,7 @@
 
 #include "core/lines/FileStamp.h"
 #include "core/server/WizardState.h"
+#include "core/users/UserLine.h"
 #include "core/users/Validation.h"
 #include "gui/platform/Ui.h"
 
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QCheckBox;
@@ -20,7 +22,6 @@ class UserManagerDialog;
 namespace vantor {
 
 class UpDownBox;
-struct UserLine;
 
 // Adds, changes and deletes the accounts of the current user file and the
 // addresses allowed for each. Every change goes to its file at once; OK only
@@ -52,6 +53,7 @@ private:
     void refreshUserBoxes();
     void showStoredAccounts();
     void showSelectedUser(bool reload = true, bool reloadAddresses = true);
+    void showAccount(std::string_view line);
     void showAddresses(const std::string& name, bool reload);
     void enableLimitBoxes();
 
@@ -71,12 +73,21 @@ private:
     void newFiles();
     void save();
     void saveAs();
+    bool saveUserFileAs();
+    void saveAllowFileAs();
+    bool userFileNamed();
+    bool allowFileNamed();
 
     WizardState& state_;
     std::unique_ptr<::Ui::UserManagerDialog> form_;
     // The allowed address list is what the allow file read as at the last
     // reading, not changed since: showing another account needs no reading.
     bool addressesAsRead_ = false;
+    // The level and language of the account shown when its line holds one
+    // that the lists do not: written back as they were unless an item is
+    // chosen.
+    int heldLevel_ = kNoLevel;
+    std::string heldLanguage_;
     // What the group box was last filled from, in that order.
     std::vector<std::string> groupNames_;
     // The user file as the user line list last read or wrote it.

@@ -12,6 +12,7 @@
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
+#include "gui/platform/NameCompleter.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/WriteBack.h"
 #include "ui_VfsEditorDialog.h"
@@ -81,6 +82,9 @@ VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
     // Laid out all at once, 10,000 entries would hold up the opening; in
     // batches the dialog answers at once and every entry keeps its full width.
     form_->entryList->setLayoutMode(QListView::Batched);
+    // A name is found by typing its beginning, but only a chosen one counts.
+    for (QComboBox* box : {form_->ownerCombo, form_->groupCombo})
+        offerCompletions(box, TypedText::Dropped);
 
     const auto action = [this](void (VfsEditorDialog::*run)()) {
         return [this, run] { runFileAction(this, [this, run] { (this->*run)(); }); };
@@ -230,7 +234,8 @@ std::string VfsEditorDialog::chosenName(QComboBox* box, const ShownName& shown, 
     // Only a chosen item counts, never text typed into the box.
     std::string chosen;
     if (box->currentIndex() >= 0) {
-        const QString item = box->currentText();
+        // Typed text is not a choice: the item is read by its index.
+        const QString item = box->itemText(box->currentIndex());
         chosen = item == shown.item && !shown.name.empty() ? shown.name : toBytes(item);
     }
     auto choice = MountNameOrDefault(std::move(chosen));

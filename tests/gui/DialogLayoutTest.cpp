@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextEdit>
 #include <QTranslator>
 
@@ -207,6 +209,23 @@ TEST_P(DialogLayout, KeyboardReachesEveryControlInReadingOrder) {
             << describe(chain[i]) << " follows " << describe(chain[i - 1]) << " but sits at ("
             << after.x() << "," << after.y() << ") against (" << before.x() << "," << before.y()
             << ")";
+    }
+}
+
+// Enter presses the push button that has the focus, whichever it is. The
+// buttons are made to toggle, their actions cut off, to show which one went.
+TEST_P(DialogLayout, EnterPressesTheFocusedButton) {
+    const auto buttons = dialog->findChildren<QPushButton*>();
+    const std::vector<QSignalBlocker> quiet(buttons.begin(), buttons.end());
+    for (QPushButton* button : buttons)
+        button->setCheckable(true);
+    for (QPushButton* button : buttons) {
+        if (isTabStop(button)) {
+            pressEnterOn(button);
+            for (QPushButton* other : buttons)
+                EXPECT_EQ(other->isChecked(), other == button) << describe(button);
+            button->setChecked(false);
+        }
     }
 }
 

@@ -12,9 +12,10 @@
 using namespace vantor;
 using namespace vantor::test;
 
-// The whole wizard from the keyboard: Enter is Next wherever the focus is,
-// Escape and the close box are Back on the second page, Escape is Cancel on
-// the first. Every step creates a new page.
+// The whole wizard from the keyboard: Enter is Next in a text field and
+// presses a push button that has the focus, Escape and the close box are Back
+// on the second page, Escape is Cancel on the first. Every step creates a new
+// page.
 TEST(PageChain, KeyboardWalk) {
     ScriptedUi fake;
     TempDir dir;
@@ -36,7 +37,9 @@ TEST(PageChain, KeyboardWalk) {
     });
     fake.onDialog("BasicOptionsPage", [](ModalDialog& page) {
         EXPECT_EQ(find<QLineEdit>(page, "serverNameEdit")->text(), "Keyed");
-        QTest::keyClick(find<QPushButton>(page, "checkPortButton"), Qt::Key_Return);
+        pressEnterOn(find<QPushButton>(page, "checkPortButton"));
+        EXPECT_FALSE(find<QLineEdit>(page, "portResultEdit")->text().isEmpty());
+        pressEnterOn(find<QLineEdit>(page, "listenPortEdit"));
     });
     fake.onDialog("MoreOptionsPage", [](ModalDialog& page) { page.close(); });
     fake.onDialog("BasicOptionsPage", [](ModalDialog& page) {

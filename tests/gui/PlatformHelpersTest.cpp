@@ -232,4 +232,5 @@ TEST(QtText, EveryByteSequenceSurvivesTheRoundTrip) {
     for (const std::string& bytes : awkward)
         EXPECT_EQ(toBytes(toQt(bytes)), bytes);
     EXPECT_EQ(toBytes(QString(QChar(0xD800))), "\xEF\xBF\xBD");
+    EXPECT_EQ(toQt("\xEF\xBB\xBF"), QString(QChar(0xFEFF)));
 }

@@ -1,5 +1,8 @@
 #include "ScriptedUi.h"
 
+#include <QApplication>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -112,6 +115,17 @@ int ScriptedUi::runModal(ModalDialog& dialog) {
         dialog.hide();
     }
     return dialog.result();
+}
+
+void focusOn(QWidget* widget) {
+    QApplication::setActiveWindow(widget->window());
+    widget->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), widget) << widget->objectName().toStdString();
+}
+
+void pressEnterOn(QWidget* widget) {
+    focusOn(widget);
+    QTest::keyClick(widget, Qt::Key_Return);
 }
 
 void ScriptedUi::exitProcess(int code) {

@@ -101,6 +101,11 @@ QString dialogClassName(const QObject& dialog);
 
 [[noreturn]] void failMissingChild(const QObject& parent, const char* name);
 
+// Moves the focus onto a control of a shown dialog as Tab does, its window made
+// the active one, so that the keys that follow go where a user's go.
+void focusOn(QWidget* widget);
+void pressEnterOn(QWidget* widget);
+
 // The named child control; a missing one ends the test run at once, since the
 // script that asked for it cannot go on.
 template <typename T> T* find(const QObject& parent, const char* name) {

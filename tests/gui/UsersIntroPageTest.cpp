@@ -128,16 +128,21 @@ TEST_F(UsersIntroPageTest, SetupLooksForTheAllowFileEveryTimeAndAnEmptiedNameSta
     EXPECT_TRUE(state.userLines.empty());
 }
 
+// Enter on a push button that has the focus presses that button, in the page
+// and in the manager; in a text field it presses the default button.
 TEST_F(UsersIntroPageTest, CancelEndsTheProcessAfterTheEditorWroteItsAccounts) {
     writeFile(dir.file("site.user"), "");
     writeFile(dir.file("site.allow"), "");
     run([&](ModalDialog& page) {
         fake.onDialog("UserManagerDialog", [](ModalDialog& editor) {
             find<QComboBox>(editor, "nameCombo")->setEditText("carol");
-            click(editor, "addUserButton");
-            click(editor, "okButton");
+            pressEnterOn(find<QPushButton>(editor, "addUserButton"));
+            EXPECT_TRUE(editor.isVisible());
+            pressEnterOn(find<QLineEdit>(editor, "noteEdit"));
+            EXPECT_EQ(editor.result(), QDialog::Accepted);
         });
-        click(page, "setupButton");
+        pressEnterOn(find<QPushButton>(page, "setupButton"));
+        EXPECT_TRUE(page.isVisible());
         click(page, "cancelButton");
     });
     EXPECT_EQ(fake.exitCode(), 0);

@@ -5,9 +5,11 @@
 #include "ScriptedUi.h"
 #include "TempDir.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -441,4 +443,31 @@ TEST_F(VfsEditorDialogTest, OpenShowsTheDialogAndKeepsTheMountPoints) {
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(state.mountPoints.size(), 1u);
     editor.done(QDialog::Rejected);
+}
+
+// An owner or group is found by typing its beginning, letter case ignored; only
+// a chosen name counts, and leaving a box shows its chosen name again.
+TEST_F(VfsEditorDialogTest, TypedNamesAreSuggestedAndOnlyAChosenOneCounts) {
+    writeFile(dir.file("site.user"),
+              account("ann", "ops") + account("Bea", "ops") + account("ben", "dev"));
+    state.design.userFile = dir.file("site.user");
+    state.design.vfsFile = dir.file("site.vfs");
+    const std::string pub = sub("pub");
+    run(true, [&](ModalDialog& editor) {
+        auto* owners = find<QComboBox>(editor, "ownerCombo");
+        focusOn(owners);
+        QTest::keyClicks(owners, "B");
+        for (const auto key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(owners->completer()->popup(), key);
+        auto* groups = find<QComboBox>(editor, "groupCombo");
+        focusOn(groups);
+        QTest::keyClicks(groups, "o");
+        QTest::keyClick(groups->completer()->popup(), Qt::Key_Escape);
+        fill(editor, pub, "/pub");
+        focusOn(edit(editor, "physicalPathEdit"));
+        EXPECT_EQ(groups->currentText(), "dev");
+        click(editor, "addButton");
+        click(editor, "okButton");
+    });
+    EXPECT_EQ(readFile(dir.file("site.vfs")), pub + "|/pub|ben|dev|000|n\r\n");
 }
