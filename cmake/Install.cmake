@@ -58,6 +58,11 @@ FTP itself.
 It works in the folder it is started in, normally the FTP server's own
 folder; the start dialog shows that folder and lets the user choose another
 one. Every dialog and message is in English and in Traditional Chinese.
+
+The command vantor-admin edits the same files from a shell, for servers
+without a desktop and for scripts: accounts (one at a time or imported from
+CSV), allowed addresses, mount points, server configurations, and a check of
+a whole folder.
 ]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
