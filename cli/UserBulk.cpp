@@ -21,10 +21,10 @@ class BulkTexts {
     Q_DECLARE_TR_FUNCTIONS(BulkTexts)
 public:
     static QString malformed() { return tr("the quoting of this CSV record is malformed"); }
-    static QString unknownColumn(const std::string& name) {
+    static QString unknownColumn(std::string_view name) {
         return tr("unknown column %1").arg(shown(name));
     }
-    static QString repeatedColumn(const std::string& name) {
+    static QString repeatedColumn(std::string_view name) {
         return tr("the column %1 is given twice").arg(shown(name));
     }
     static QString noNameColumn() { return tr("the header has no column name"); }
@@ -64,7 +64,8 @@ std::vector<ImportRow> rowsOf(const CsvText& csv, std::vector<Problem>& problems
         return rows;
     const CsvRecord& header = csv.records.front();
     std::vector<UserField> columns;
-    for (const std::string& name : header.cells) {
+    for (std::size_t c = 0; c < header.count; ++c) {
+        const std::string_view name = csv.cell(header, c);
         const auto field = UserColumn(name);
         if (!field)
             problems.push_back({header.line, BulkTexts::unknownColumn(name)});
@@ -80,15 +81,14 @@ std::vector<ImportRow> rowsOf(const CsvText& csv, std::vector<Problem>& problems
     rows.reserve(csv.records.size() - 1);
     for (std::size_t r = 1; r < csv.records.size(); ++r) {
         const CsvRecord& record = csv.records[r];
-        if (record.cells.size() != columns.size()) {
-            problems.push_back(
-                {record.line, BulkTexts::cellCount(record.cells.size(), columns.size())});
+        if (record.count != columns.size()) {
+            problems.push_back({record.line, BulkTexts::cellCount(record.count, columns.size())});
             continue;
         }
         ImportRow row{record.line, {}};
         bool good = true;
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            if (const auto refused = TakeColumn(columns[c], record.cells[c], row.fields)) {
+            if (const auto refused = TakeColumn(columns[c], csv.cell(record, c), row.fields)) {
                 problems.push_back(
                     {record.line, fieldRefusedText(shown(ColumnName(columns[c])), *refused)});
                 good = false;

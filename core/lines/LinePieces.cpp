@@ -87,8 +87,8 @@ FileLines ReadFileLines(const std::string& fileName) {
     return file;
 }
 
-std::string JoinLines(const std::vector<std::string_view>& lines) {
-    std::size_t total = 0;
+std::string JoinLines(const std::vector<std::string_view>& lines, std::string_view tail) {
+    std::size_t total = tail.size();
     for (const std::string_view line : lines)
         total += line.size() + 2;
     std::string bytes;
@@ -97,6 +97,7 @@ std::string JoinLines(const std::vector<std::string_view>& lines) {
         bytes += line;
         bytes += "\r\n";
     }
+    bytes += tail;
     return bytes;
 }
 

@@ -27,7 +27,8 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
     std::unordered_map<std::string_view, std::size_t> rowOfName;
     rowOfName.reserve(rows.size());
     std::vector<std::string> lines(file.lines.size()); // replacements, by position
-    std::vector<std::string> added;
+    std::string added;                                 // the new lines, each ending in CR LF
+    std::string line;
     for (const ImportRow& row : rows) {
         const std::string& name = row.fields.values.name;
         const auto [earlier, first] = rowOfName.try_emplace(name, row.line);
@@ -45,17 +46,19 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
         if (existing != accounts.end())
             ParseUserLine(file.lines[existing->second], account);
         ApplyAccountFields(row.fields, account);
-        std::string line = FormatUserLine(account);
+        line.clear();
+        AppendUserLine(account, line);
         if (const InputRule rule = CheckUserLine(account, line); rule != InputRule::Ok) {
             result.problems.push_back({row.line, ImportProblem::Kind::Invalid, rule});
             continue;
         }
         if (existing == accounts.end()) {
             result.added.push_back(name);
-            added.push_back(std::move(line));
+            added += line;
+            added += "\r\n";
         } else if (line != file.lines[existing->second]) {
             result.changed.push_back(name);
-            lines[existing->second] = std::move(line);
+            lines[existing->second] = line;
         } else {
             result.left.push_back(name);
         }
@@ -66,9 +69,8 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (!lines[i].empty())
             file.lines[i] = lines[i];
-    for (const std::string& line : added)
-        file.lines.push_back(line);
-    WriteFileAtomically(userFile, JoinLines(file.lines), kUserFileMode);
+    // The file's lines, then the new ones, in one buffer and one write.
+    WriteFileAtomically(userFile, JoinLines(file.lines, added), kUserFileMode);
     result.written = true;
     return result;
 }
