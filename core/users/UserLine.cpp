@@ -28,6 +28,10 @@ void AppendUserLine(const UserLine& user, std::string& out) {
         out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
         out += kUserFieldSeparator;
     };
+    const auto flag = [&](bool value) {
+        out += value ? '1' : '0';
+        out += kUserFieldSeparator;
+    };
     const auto text = [&](const std::string& value) {
         out += value;
         out += kUserFieldSeparator;
@@ -41,12 +45,12 @@ void AppendUserLine(const UserLine& user, std::string& out) {
     number(user.level);
     text(user.password);
     text(user.group);
-    number(user.accountAllowed ? 1 : 0);
+    flag(user.accountAllowed);
     signedNumber(user.downloadLimit);
     signedNumber(user.uploadLimit);
     signedNumber(user.ratio);
     signedNumber(user.maxLogins);
-    number(user.ipCheckOff ? 1 : 0);
+    flag(user.ipCheckOff);
     number(user.downloaded);
     number(user.uploaded);
     text(user.note);
