@@ -46,10 +46,15 @@ CsvText ReadCsv(std::string_view bytes) {
     csv_set_space_func(&parser, noBlanks);
     Reading reading;
     // Room for every field and record without growing: the fields hold fewer
-    // bytes than the text, and a record ends at a line feed or the end.
+    // bytes than the text, a field ends at a comma, a line feed or the end,
+    // and so does a record, at a line feed or the end.
+    const auto count = [&](char c) {
+        return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), c));
+    };
+    const std::size_t feeds = count('\n');
     reading.text.bytes.reserve(bytes.size());
-    reading.text.records.reserve(
-        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    reading.text.ends.reserve(count(',') + feeds + 1);
+    reading.text.records.reserve(feeds + 1);
     // Fed a line at a time, so that each record knows where it stands.
     while (!bytes.empty() && !reading.text.malformedLine) {
         const std::size_t feed = bytes.find('\n');

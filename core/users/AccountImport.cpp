@@ -5,6 +5,7 @@
 #include "core/lines/WholeFile.h"
 #include "core/users/UserFile.h"
 
+#include <memory_resource>
 #include <unordered_map>
 
 namespace vantor {
@@ -24,7 +25,10 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
     }
 
     ImportResult result;
-    std::unordered_map<std::string_view, std::size_t> rowOfName;
+    result.added.reserve(rows.size());
+    // The names met so far, their nodes from one arena that goes in one piece.
+    std::pmr::monotonic_buffer_resource arena;
+    std::pmr::unordered_map<std::string_view, std::size_t> rowOfName(&arena);
     rowOfName.reserve(rows.size());
     std::vector<std::string> lines(file.lines.size()); // replacements, by position
     std::string added;                                 // the new lines, each ending in CR LF
