@@ -10,8 +10,8 @@
 
 namespace vantor {
 
-ImportResult ImportAccounts(const std::string& userFile, const std::vector<ImportRow>& rows,
-                            bool update, bool write) {
+ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& nextRow,
+                            bool update, const std::function<bool()>& write) {
     const FolderLock lock(userFile);
     FileLines file = ReadFileLines(userFile);
 
@@ -25,25 +25,28 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
     }
 
     ImportResult result;
-    result.added.reserve(rows.size());
-    // The names met so far, their nodes from one arena that goes in one piece.
+    // The names met so far, their texts and nodes in one arena that goes in
+    // one piece.
     std::pmr::monotonic_buffer_resource arena;
     std::pmr::unordered_map<std::string_view, std::size_t> rowOfName(&arena);
-    rowOfName.reserve(rows.size());
     std::vector<std::string> lines(file.lines.size()); // replacements, by position
     std::string added;                                 // the new lines, each ending in CR LF
     std::string line;
-    for (const ImportRow& row : rows) {
+    ImportRow row;
+    while (nextRow(row)) {
         const std::string& name = row.fields.values.name;
-        const auto [earlier, first] = rowOfName.try_emplace(name, row.line);
-        if (!first) {
-            result.problems.push_back(
-                {row.line, ImportProblem::Kind::NameRepeated, InputRule::Ok, earlier->second});
+        const auto earlier = rowOfName.find(name);
+        if (earlier != rowOfName.end()) {
+            result.problems.push_back({row.line, ImportProblem::Kind::NameRepeated, InputRule::Ok,
+                                       earlier->second, name});
             continue;
         }
+        auto* kept = static_cast<char*>(arena.allocate(name.size(), 1));
+        rowOfName.emplace(std::string_view(kept, name.copy(kept, name.size())), row.line);
         const auto existing = accounts.find(name);
         if (existing != accounts.end() && !update) {
-            result.problems.push_back({row.line, ImportProblem::Kind::NameExists});
+            result.problems.push_back(
+                {row.line, ImportProblem::Kind::NameExists, InputRule::Ok, 0, name});
             continue;
         }
         UserLine account = NewUserLine(name);
@@ -53,7 +56,7 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
         line.clear();
         AppendUserLine(account, line);
         if (const InputRule rule = CheckUserLine(account, line); rule != InputRule::Ok) {
-            result.problems.push_back({row.line, ImportProblem::Kind::Invalid, rule});
+            result.problems.push_back({row.line, ImportProblem::Kind::Invalid, rule, 0, name});
             continue;
         }
         if (existing == accounts.end()) {
@@ -68,7 +71,7 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
         }
     }
 
-    if (!write || !result.problems.empty() || (result.added.empty() && result.changed.empty()))
+    if (!result.problems.empty() || !write() || (result.added.empty() && result.changed.empty()))
         return result;
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (!lines[i].empty())
