@@ -68,10 +68,20 @@ private:
     std::size_t mask_ = 0;
 };
 
+// A search per line, each a fast memchr, costs less than a test of every byte
+// when lines are as long as a definition file's.
+std::size_t countLines(std::string_view text) {
+    std::size_t lines = 1;
+    for (std::size_t feed = text.find('\n'); feed != std::string_view::npos;
+         feed = text.find('\n', feed + 1))
+        ++lines;
+    return lines;
+}
+
 } // namespace
 
 std::vector<std::string_view> DistinctLinePieces(std::string_view text) {
-    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const std::size_t lines = countLines(text);
     std::vector<std::string_view> pieces;
     pieces.reserve(lines);
     PieceSet seen(pieces, lines);
