@@ -85,7 +85,10 @@ bool takeRow(const CsvText& csv, const CsvRecord& record, const std::vector<User
         problems.push_back({record.line, BulkTexts::cellCount(record.count, columns.size())});
         return false;
     }
-    row = {record.line, {}};
+    // Only the fields marked given count, so the row's strings are kept for
+    // the next record to overwrite.
+    row.line = record.line;
+    row.fields.given.reset();
     bool good = true;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         if (const auto refused = TakeColumn(columns[c], csv.cell(record, c), row.fields)) {

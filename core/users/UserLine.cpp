@@ -23,7 +23,8 @@ std::string FormatUserLine(const UserLine& user) {
 }
 
 void AppendUserLine(const UserLine& user, std::string& out) {
-    const auto number = [&](std::int64_t value) {
+    // In the type the field has: 32-bit conversions are the quick ones.
+    const auto number = [&](auto value) {
         char digits[24];
         out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
         out += kUserFieldSeparator;
