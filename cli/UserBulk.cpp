@@ -11,7 +11,6 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace vantor::admin {
 
@@ -21,10 +20,10 @@ class BulkTexts {
     Q_DECLARE_TR_FUNCTIONS(BulkTexts)
 public:
     static QString malformed() { return tr("the quoting of this CSV record is malformed"); }
-    static QString unknownColumn(const std::string& name) {
+    static QString unknownColumn(std::string_view name) {
         return tr("unknown column %1").arg(shown(name));
     }
-    static QString repeatedColumn(const std::string& name) {
+    static QString repeatedColumn(std::string_view name) {
         return tr("the column %1 is given twice").arg(shown(name));
     }
     static QString noNameColumn() { return tr("the header has no column name"); }
@@ -57,14 +56,15 @@ struct Problem {
     QString reason;
 };
 
-// The rows of a CSV text, or the problems that keep them from being read.
-std::vector<ImportRow> rowsOf(const CsvText& csv, std::vector<Problem>& problems) {
-    std::vector<ImportRow> rows;
-    if (csv.records.empty())
-        return rows;
-    const CsvRecord& header = csv.records.front();
+// The columns the header names, or the problems that keep the rows from being
+// read.
+std::vector<UserField> columnsOf(const CsvText& csv, std::vector<Problem>& problems) {
     std::vector<UserField> columns;
-    for (const std::string& name : header.cells) {
+    if (csv.records.empty())
+        return columns;
+    const CsvRecord& header = csv.records.front();
+    for (std::size_t c = 0; c < header.count; ++c) {
+        const std::string_view name = csv.cell(header, c);
         const auto field = UserColumn(name);
         if (!field)
             problems.push_back({header.line, BulkTexts::unknownColumn(name)});
@@ -75,29 +75,29 @@ std::vector<ImportRow> rowsOf(const CsvText& csv, std::vector<Problem>& problems
     }
     if (std::find(columns.begin(), columns.end(), UserField::Name) == columns.end())
         problems.push_back({header.line, BulkTexts::noNameColumn()});
-    if (!problems.empty())
-        return rows;
-    rows.reserve(csv.records.size() - 1);
-    for (std::size_t r = 1; r < csv.records.size(); ++r) {
-        const CsvRecord& record = csv.records[r];
-        if (record.cells.size() != columns.size()) {
-            problems.push_back(
-                {record.line, BulkTexts::cellCount(record.cells.size(), columns.size())});
-            continue;
-        }
-        ImportRow row{record.line, {}};
-        bool good = true;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            if (const auto refused = TakeColumn(columns[c], record.cells[c], row.fields)) {
-                problems.push_back(
-                    {record.line, fieldRefusedText(shown(ColumnName(columns[c])), *refused)});
-                good = false;
-            }
-        }
-        if (good)
-            rows.push_back(std::move(row));
+    return columns;
+}
+
+// The record as a row; false, with its problems noted, when a cell is refused.
+bool takeRow(const CsvText& csv, const CsvRecord& record, const std::vector<UserField>& columns,
+             ImportRow& row, std::vector<Problem>& problems) {
+    if (record.count != columns.size()) {
+        problems.push_back({record.line, BulkTexts::cellCount(record.count, columns.size())});
+        return false;
     }
-    return rows;
+    // Only the fields marked given count, so the row's strings are kept for
+    // the next record to overwrite.
+    row.line = record.line;
+    row.fields.given.reset();
+    bool good = true;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (const auto refused = TakeColumn(columns[c], csv.cell(record, c), row.fields)) {
+            problems.push_back(
+                {record.line, fieldRefusedText(shown(ColumnName(columns[c])), *refused)});
+            good = false;
+        }
+    }
+    return good;
 }
 
 void report(const std::string& file, std::vector<Problem>& problems) {
@@ -112,16 +112,20 @@ void import(const Session& session, const std::string& csvFile, bool update, boo
     std::vector<Problem> problems;
     if (csv.malformedLine)
         problems.push_back({*csv.malformedLine, BulkTexts::malformed()});
-    const std::vector<ImportRow> rows = rowsOf(csv, problems);
+    const std::vector<UserField> columns = columnsOf(csv, problems);
+    // A broken header or quoting leaves no row to take.
+    std::size_t next = problems.empty() ? 1 : csv.records.size();
+    const auto nextRow = [&](ImportRow& row) {
+        while (next < csv.records.size())
+            if (takeRow(csv, csv.records[next++], columns, row, problems))
+                return true;
+        return false;
+    };
 
-    const ImportResult result =
-        ImportAccounts(session.folder.chosenUserFile(), rows, update, !dryRun && problems.empty());
-    std::unordered_map<std::size_t, const std::string*> nameOnLine;
-    if (!result.problems.empty())
-        for (const ImportRow& row : rows)
-            nameOnLine.emplace(row.line, &row.fields.values.name);
+    const ImportResult result = ImportAccounts(session.folder.chosenUserFile(), nextRow, update,
+                                               [&] { return !dryRun && problems.empty(); });
     for (const ImportProblem& problem : result.problems) {
-        const std::string& name = *nameOnLine.at(problem.line);
+        const std::string& name = problem.name;
         switch (problem.kind) {
         case ImportProblem::Kind::NameExists:
             problems.push_back({problem.line, BulkTexts::exists(name)});

@@ -45,7 +45,8 @@ struct FileLines {
 };
 FileLines ReadFileLines(const std::string& fileName);
 
-// The lines joined, each followed by CR LF, as every line file is written.
-std::string JoinLines(const std::vector<std::string_view>& lines);
+// The lines joined, each followed by CR LF, as every line file is written,
+// then `tail` as it is.
+std::string JoinLines(const std::vector<std::string_view>& lines, std::string_view tail = {});
 
 } // namespace vantor

@@ -393,12 +393,14 @@ void WriteLineList(const TextLineList& list, const std::string& fileName, unsign
     WriteFileAtomically(fileName, joinedLines(list), newFileMode);
 }
 
+// One pass over the bytes each: find_first_of would search its set of
+// characters anew for every byte of the text.
 bool HasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
 }
 
 bool HasEndOfFileByte(std::string_view text) {
-    return text.find_first_of(std::string_view("\x1A\0", 2)) != std::string_view::npos;
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == '\x1A' || c == '\0'; });
 }
 
 std::string JoinFields(std::initializer_list<std::string_view> fields, char delimiter) {

@@ -63,13 +63,7 @@ std::optional<UserLine> FindAccount(const std::string& userFile, const std::stri
 }
 
 bool AddAccount(const std::string& userFile, const UserLine& account) {
-    if (const InputRule rule = CheckUserLine(account); rule != InputRule::Ok)
-        throw InvalidInput(rule);
-    const FolderLock lock(userFile);
-    if (FindAccount(userFile, account.name))
-        return false;
-    StoreUserLine(userFile, account);
-    return true;
+    return AddUserLine(userFile, account);
 }
 
 bool ChangeAccount(const std::string& userFile, const std::string& name,

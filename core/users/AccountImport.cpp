@@ -5,12 +5,13 @@
 #include "core/lines/WholeFile.h"
 #include "core/users/UserFile.h"
 
+#include <memory_resource>
 #include <unordered_map>
 
 namespace vantor {
 
-ImportResult ImportAccounts(const std::string& userFile, const std::vector<ImportRow>& rows,
-                            bool update, bool write) {
+ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& nextRow,
+                            bool update, const std::function<bool()>& write) {
     const FolderLock lock(userFile);
     FileLines file = ReadFileLines(userFile);
 
@@ -24,51 +25,59 @@ ImportResult ImportAccounts(const std::string& userFile, const std::vector<Impor
     }
 
     ImportResult result;
-    std::unordered_map<std::string_view, std::size_t> rowOfName;
-    rowOfName.reserve(rows.size());
+    // The names met so far, their texts and nodes in one arena that goes in
+    // one piece.
+    std::pmr::monotonic_buffer_resource arena;
+    std::pmr::unordered_map<std::string_view, std::size_t> rowOfName(&arena);
     std::vector<std::string> lines(file.lines.size()); // replacements, by position
-    std::vector<std::string> added;
-    for (const ImportRow& row : rows) {
+    std::string added;                                 // the new lines, each ending in CR LF
+    std::string line;
+    ImportRow row;
+    while (nextRow(row)) {
         const std::string& name = row.fields.values.name;
-        const auto [earlier, first] = rowOfName.try_emplace(name, row.line);
-        if (!first) {
-            result.problems.push_back(
-                {row.line, ImportProblem::Kind::NameRepeated, InputRule::Ok, earlier->second});
+        const auto earlier = rowOfName.find(name);
+        if (earlier != rowOfName.end()) {
+            result.problems.push_back({row.line, ImportProblem::Kind::NameRepeated, InputRule::Ok,
+                                       earlier->second, name});
             continue;
         }
+        auto* kept = static_cast<char*>(arena.allocate(name.size(), 1));
+        rowOfName.emplace(std::string_view(kept, name.copy(kept, name.size())), row.line);
         const auto existing = accounts.find(name);
         if (existing != accounts.end() && !update) {
-            result.problems.push_back({row.line, ImportProblem::Kind::NameExists});
+            result.problems.push_back(
+                {row.line, ImportProblem::Kind::NameExists, InputRule::Ok, 0, name});
             continue;
         }
         UserLine account = NewUserLine(name);
         if (existing != accounts.end())
             ParseUserLine(file.lines[existing->second], account);
         ApplyAccountFields(row.fields, account);
-        std::string line = FormatUserLine(account);
+        line.clear();
+        AppendUserLine(account, line);
         if (const InputRule rule = CheckUserLine(account, line); rule != InputRule::Ok) {
-            result.problems.push_back({row.line, ImportProblem::Kind::Invalid, rule});
+            result.problems.push_back({row.line, ImportProblem::Kind::Invalid, rule, 0, name});
             continue;
         }
         if (existing == accounts.end()) {
             result.added.push_back(name);
-            added.push_back(std::move(line));
+            added += line;
+            added += "\r\n";
         } else if (line != file.lines[existing->second]) {
             result.changed.push_back(name);
-            lines[existing->second] = std::move(line);
+            lines[existing->second] = line;
         } else {
             result.left.push_back(name);
         }
     }
 
-    if (!write || !result.problems.empty() || (result.added.empty() && result.changed.empty()))
+    if (!result.problems.empty() || !write() || (result.added.empty() && result.changed.empty()))
         return result;
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (!lines[i].empty())
             file.lines[i] = lines[i];
-    for (const std::string& line : added)
-        file.lines.push_back(line);
-    WriteFileAtomically(userFile, JoinLines(file.lines), kUserFileMode);
+    // The file's lines, then the new ones, in one buffer and one write.
+    WriteFileAtomically(userFile, JoinLines(file.lines, added), kUserFileMode);
     result.written = true;
     return result;
 }

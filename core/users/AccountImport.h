@@ -4,6 +4,7 @@
 #include "core/users/Validation.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,12 @@ struct ImportProblem {
     Kind kind = Kind::Invalid;
     InputRule rule = InputRule::Ok;
     std::size_t earlierLine = 0;
+    std::string name; // the row's
 };
+
+// Puts the next row into `row` and returns true, or returns false when no row
+// is left. Rows come one at a time, so that a large import never holds them all.
+using ImportRowSource = std::function<bool(ImportRow& row)>;
 
 struct ImportResult {
     std::vector<std::string> added;
@@ -44,8 +50,10 @@ struct ImportResult {
 // account in its place, and the new accounts follow in row order, so an
 // import into a missing file writes the rows' accounts in their order. The
 // file is written only when `write` is set, no row has a problem and some
-// account is added or changed. FileError when it cannot be read or written.
-ImportResult ImportAccounts(const std::string& userFile, const std::vector<ImportRow>& rows,
-                            bool update, bool write);
+// account is added or changed; `write` is asked once the last row is taken, so
+// that the source may still report problems of its own. FileError when the
+// file cannot be read or written.
+ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& nextRow,
+                            bool update, const std::function<bool()>& write);
 
 } // namespace vantor

@@ -172,6 +172,24 @@ bool storeAccount(const std::string& userFile, const UserLine& user, TextLineLis
     return storeLine(userFile, user.name, FormatUserLine(user), readBack, stamp);
 }
 
+} // namespace
+
+bool AddUserLine(const std::string& userFile, const UserLine& user) {
+    const std::string line = FormatUserLine(user);
+    if (const InputRule rule = CheckUserLine(user, line); rule != InputRule::Ok)
+        throw InvalidInput(rule);
+    if (const InputRule rule = CheckUserLineText(user.name, line); rule != InputRule::Ok)
+        throw InvalidInput(rule);
+    const FolderLock lock(userFile);
+    UserFileEdit edit(userFile);
+    if (edit.dropAccount(user.name))
+        return false;
+    edit.write(line);
+    return true;
+}
+
+namespace {
+
 void removeAccount(const std::string& userFile, const std::string& name, TextLineList* readBack,
                    FileStamp* stamp) {
     const FolderLock lock(userFile);

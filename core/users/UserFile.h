@@ -45,6 +45,11 @@ bool StoreUserLine(const std::string& userFile, const UserLine& user);
 bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines,
                    FileStamp* stamp = nullptr);
 
+// Stores the account as StoreUserLine does when no line has its name yet, with
+// one reading of the file under the folder lock; false, with nothing written,
+// when one has. InvalidInput and FileError as for StoreUserLine.
+bool AddUserLine(const std::string& userFile, const UserLine& user);
+
 // Reads the file into a list of its own, removes the first line whose field 1
 // is `name` and writes the list back, also when no line matched; under the
 // folder lock.

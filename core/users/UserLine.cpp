@@ -1,9 +1,9 @@
 #include "core/users/UserLine.h"
 
-#include "core/lines/Decimal.h"
 #include "core/lines/TextLineList.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <type_traits>
 
@@ -17,13 +17,45 @@ UserLine NewUserLine(std::string name) {
 }
 
 std::string FormatUserLine(const UserLine& user) {
-    return JoinFields({user.name, std::to_string(user.level), user.password, user.group,
-                       FlagDigit(user.accountAllowed), SignedDecimal(user.downloadLimit),
-                       SignedDecimal(user.uploadLimit), SignedDecimal(user.ratio),
-                       SignedDecimal(user.maxLogins), FlagDigit(user.ipCheckOff),
-                       std::to_string(user.downloaded), std::to_string(user.uploaded), user.note,
-                       user.language},
-                      kUserFieldSeparator);
+    std::string line;
+    AppendUserLine(user, line);
+    return line;
+}
+
+void AppendUserLine(const UserLine& user, std::string& out) {
+    // In the type the field has: 32-bit conversions are the quick ones.
+    const auto number = [&](auto value) {
+        char digits[24];
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        out += kUserFieldSeparator;
+    };
+    const auto flag = [&](bool value) {
+        out += value ? '1' : '0';
+        out += kUserFieldSeparator;
+    };
+    const auto text = [&](const std::string& value) {
+        out += value;
+        out += kUserFieldSeparator;
+    };
+    // The limits and the ratio with a signed conversion, as the server reads
+    // every number; the counters unsigned.
+    const auto signedNumber = [&](std::uint32_t value) {
+        number(static_cast<std::int32_t>(value));
+    };
+    text(user.name);
+    number(user.level);
+    text(user.password);
+    text(user.group);
+    flag(user.accountAllowed);
+    signedNumber(user.downloadLimit);
+    signedNumber(user.uploadLimit);
+    signedNumber(user.ratio);
+    signedNumber(user.maxLogins);
+    flag(user.ipCheckOff);
+    number(user.downloaded);
+    number(user.uploaded);
+    text(user.note);
+    out += user.language;
 }
 
 bool ParseUserLine(std::string_view line, UserLine& user) {

@@ -40,6 +40,8 @@ inline constexpr int kUserLineFieldCount = 14;
 inline constexpr char kUserFieldSeparator = ':';
 
 std::string FormatUserLine(const UserLine& user);
+// Appends the same bytes to `out`, without a string of its own for each field.
+void AppendUserLine(const UserLine& user, std::string& out);
 
 // Reads every field the line holds into `user`; a field the line lacks keeps
 // the value `user` had. Field 5 and field 10 read as set unless their text is
