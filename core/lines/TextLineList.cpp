@@ -150,10 +150,12 @@ void TextLineList::place(std::uint32_t record, bool behindFirst) {
         appended_.push_back(record);
 }
 
-void TextLineList::append(std::string_view line) {
+// The first record of some bytes takes their slot; a repeat only adds to the
+// count of the record already there.
+void TextLineList::countRecord(std::uint32_t record) {
+    const std::string_view line = viewOf(record);
     const std::uint32_t tag = tagOf(line);
-    const std::uint32_t record = store(line);
-    Slot& slot = slotFor(viewOf(record), tag);
+    Slot& slot = slotFor(line, tag);
     if (slot.record == kNone) {
         slot = {tag, record};
         records_[record].count = 1;
@@ -161,6 +163,11 @@ void TextLineList::append(std::string_view line) {
     } else {
         ++records_[slot.record].count;
     }
+}
+
+void TextLineList::append(std::string_view line) {
+    const std::uint32_t record = store(line);
+    countRecord(record);
     place(record, false);
 }
 
@@ -235,16 +242,7 @@ void TextLineList::compact() {
     used_ = 0;
     growTable(size_);
     for (std::uint32_t record = 0; record < records_.size(); ++record) {
-        const std::string_view line = viewOf(record);
-        const std::uint32_t tag = tagOf(line);
-        Slot& slot = slotFor(line, tag);
-        if (slot.record == kNone) {
-            slot = {tag, record};
-            records_[record].count = 1;
-            ++used_;
-        } else {
-            ++records_[slot.record].count;
-        }
+        countRecord(record);
     }
 }
 

@@ -132,6 +132,7 @@ private:
     // The slot holding these bytes, or the free slot where they would go.
     std::size_t probe(std::string_view line, std::uint32_t tag) const;
     Slot& slotFor(std::string_view line, std::uint32_t tag);
+    void countRecord(std::uint32_t record);
     void adoptLinePieces(std::string fileBytes);
     void splitAdopted(std::string fileBytes);
     std::uint32_t store(std::string_view line);
