@@ -161,8 +161,8 @@ void exportAccounts(const Session& session, const std::string& format) {
     if (json) {
         out += '[';
     } else {
-        for (std::size_t i = 0; i < kUserColumns.size(); ++i)
-            out.append(i == 0 ? "" : ",").append(kUserColumns[i]);
+        for (std::size_t i = 0; i < kUserFields.size(); ++i)
+            out.append(i == 0 ? "" : ",").append(kUserFields[i].column);
         out += '\n';
     }
     bool first = true;
@@ -173,7 +173,7 @@ void exportAccounts(const Session& session, const std::string& format) {
             out += first ? "\n" : ",\n";
             out += JsonText(AccountJson(account, true));
         } else {
-            for (std::size_t i = 0; i < kUserColumns.size(); ++i)
+            for (std::size_t i = 0; i < kUserFields.size(); ++i)
                 out.append(i == 0 ? "" : ",")
                     .append(CsvField(ColumnText(account, static_cast<UserField>(i))));
             out += '\n';

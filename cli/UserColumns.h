@@ -5,7 +5,6 @@
 #include <QString>
 #include <nlohmann/json.hpp>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,13 +14,8 @@ namespace vantor::admin {
 // JSON objects keep their keys in the order they were put in.
 using Json = nlohmann::ordered_json;
 
-// The names of the fourteen fields of an account in JSON, in CSV headers and
-// in `user show`, in the order of the line.
-inline constexpr std::array<std::string_view, kUserLineFieldCount> kUserColumns{
-    "name",           "level",        "password", "group",      "enabled",
-    "download_limit", "upload_limit", "ratio",    "max_logins", "ip_check_off",
-    "downloaded",     "uploaded",     "note",     "language"};
-
+// A field's name in JSON, in CSV headers and in `user show` (the core's
+// field table).
 std::optional<UserField> UserColumn(std::string_view name);
 std::string_view ColumnName(UserField field);
 

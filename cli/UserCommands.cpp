@@ -137,10 +137,10 @@ void show(const Session& session, const std::string& name, bool json, bool withP
         printLine(JsonText(AccountJson(*account, withPassword)));
         return;
     }
-    for (std::size_t i = 0; i < kUserColumns.size(); ++i) {
+    for (std::size_t i = 0; i < kUserFields.size(); ++i) {
         const auto field = static_cast<UserField>(i);
         if (field != UserField::Password || withPassword)
-            printLine(std::string(kUserColumns[i]) + ": " + ColumnText(*account, field));
+            printLine(std::string(kUserFields[i].column) + ": " + ColumnText(*account, field));
     }
 }
 

@@ -13,25 +13,18 @@
 namespace vantor {
 
 void ApplyAccountFields(const AccountFields& fields, UserLine& account) {
-    const UserLine& from = fields.values;
-    const auto take = [&](UserField field, auto UserLine::*member) {
-        if (fields.gives(field))
-            account.*member = from.*member;
-    };
-    take(UserField::Name, &UserLine::name);
-    take(UserField::Level, &UserLine::level);
-    take(UserField::Password, &UserLine::password);
-    take(UserField::Group, &UserLine::group);
-    take(UserField::Enabled, &UserLine::accountAllowed);
-    take(UserField::DownloadLimit, &UserLine::downloadLimit);
-    take(UserField::UploadLimit, &UserLine::uploadLimit);
-    take(UserField::Ratio, &UserLine::ratio);
-    take(UserField::MaxLogins, &UserLine::maxLogins);
-    take(UserField::IpCheckOff, &UserLine::ipCheckOff);
-    take(UserField::Downloaded, &UserLine::downloaded);
-    take(UserField::Uploaded, &UserLine::uploaded);
-    take(UserField::Note, &UserLine::note);
-    take(UserField::Language, &UserLine::language);
+    for (const UserFieldInfo& info : kUserFields) {
+        if (!fields.gives(info.field))
+            continue;
+        if (info.text != nullptr)
+            account.*info.text = fields.values.*info.text;
+        else if (info.level != nullptr)
+            account.*info.level = fields.values.*info.level;
+        else if (info.flag != nullptr)
+            account.*info.flag = fields.values.*info.flag;
+        else
+            account.*info.number = fields.values.*info.number;
+    }
 }
 
 std::optional<UserLine> FindAccount(const std::string& userFile, const std::string& name) {

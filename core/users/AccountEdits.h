@@ -1,36 +1,18 @@
 #pragma once
 
+#include "core/users/UserFields.h"
 #include "core/users/UserLine.h"
 
-#include <bitset>
 #include <optional>
 #include <string>
 
 namespace vantor {
 
-// The fourteen fields of an account, in the order of its line.
-enum class UserField {
-    Name,
-    Level,
-    Password,
-    Group,
-    Enabled,
-    DownloadLimit,
-    UploadLimit,
-    Ratio,
-    MaxLogins,
-    IpCheckOff,
-    Downloaded,
-    Uploaded,
-    Note,
-    Language,
-};
-
 // Some fields of an account: the ones marked given take their value from
 // `values`, the others stay as the account has them.
 struct AccountFields {
     UserLine values;
-    std::bitset<kUserLineFieldCount> given;
+    UserFieldSet given;
 
     void give(UserField field) { given.set(static_cast<std::size_t>(field)); }
     bool gives(UserField field) const { return given.test(static_cast<std::size_t>(field)); }

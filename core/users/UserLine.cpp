@@ -1,11 +1,11 @@
 #include "core/users/UserLine.h"
 
 #include "core/lines/TextLineList.h"
+#include "core/users/UserFields.h"
 
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <type_traits>
 
 namespace vantor {
 
@@ -27,66 +27,34 @@ void AppendUserLine(const UserLine& user, std::string& out) {
     const auto number = [&](auto value) {
         char digits[24];
         out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-        out += kUserFieldSeparator;
     };
-    const auto flag = [&](bool value) {
-        out += value ? '1' : '0';
-        out += kUserFieldSeparator;
-    };
-    const auto text = [&](const std::string& value) {
-        out += value;
-        out += kUserFieldSeparator;
-    };
-    // The limits and the ratio with a signed conversion, as the server reads
-    // every number; the counters unsigned.
-    const auto signedNumber = [&](std::uint32_t value) {
-        number(static_cast<std::int32_t>(value));
-    };
-    text(user.name);
-    number(user.level);
-    text(user.password);
-    text(user.group);
-    flag(user.accountAllowed);
-    signedNumber(user.downloadLimit);
-    signedNumber(user.uploadLimit);
-    signedNumber(user.ratio);
-    signedNumber(user.maxLogins);
-    flag(user.ipCheckOff);
-    number(user.downloaded);
-    number(user.uploaded);
-    text(user.note);
-    out += user.language;
+    for (const UserFieldInfo& info : kUserFields) {
+        switch (info.kind) {
+        case UserFieldKind::Text:
+            out += user.*info.text;
+            break;
+        case UserFieldKind::Level:
+            number(user.*info.level);
+            break;
+        case UserFieldKind::Flag:
+            out += user.*info.flag ? '1' : '0';
+            break;
+        case UserFieldKind::SignedNumber:
+            // As the server reads every number: values from 2^31 up show
+            // as negative ones and read back to the same value.
+            number(static_cast<std::int32_t>(user.*info.number));
+            break;
+        case UserFieldKind::Counter:
+            number(user.*info.number);
+            break;
+        }
+        if (info.field != UserField::Language)
+            out += kUserFieldSeparator;
+    }
 }
 
 bool ParseUserLine(std::string_view line, UserLine& user) {
-    std::string field;
-    auto text = [&](int index, std::string& out) {
-        ExtractField(index, line, out, kUserFieldSeparator);
-    };
-    auto number = [&](int index, auto& out) {
-        if (ExtractField(index, line, field, kUserFieldSeparator))
-            out = static_cast<std::remove_reference_t<decltype(out)>>(ReadLenientNumber(field));
-    };
-    // The flags follow the account dialog: only the exact text "0" clears them.
-    auto flag = [&](int index, bool& out) {
-        if (ExtractField(index, line, field, kUserFieldSeparator))
-            out = field != "0";
-    };
-
-    text(0, user.name);
-    number(1, user.level);
-    text(2, user.password);
-    text(3, user.group);
-    flag(4, user.accountAllowed);
-    number(5, user.downloadLimit);
-    number(6, user.uploadLimit);
-    number(7, user.ratio);
-    number(8, user.maxLogins);
-    flag(9, user.ipCheckOff);
-    number(10, user.downloaded);
-    number(11, user.uploaded);
-    text(12, user.note);
-    text(13, user.language);
+    ReadUserFields(line, user);
     return std::count(line.begin(), line.end(), kUserFieldSeparator) == kUserLineFieldCount - 1;
 }
 

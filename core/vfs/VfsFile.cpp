@@ -1,6 +1,7 @@
 #include "core/vfs/VfsFile.h"
 
 #include "core/lines/TextLineList.h"
+#include "core/vfs/MountFields.h"
 
 #include <algorithm>
 
@@ -40,24 +41,47 @@ bool DecodePermissions(std::string_view field, Permissions& rights) {
 }
 
 std::string FormatMountPoint(const MountPoint& mount) {
-    return JoinFields({mount.physicalPath, mount.virtualPath, mount.owner, mount.group,
-                       EncodePermissions(mount.rights), mount.inherit ? "r" : "n"},
-                      kMountPointSeparator);
+    std::string line;
+    for (const MountFieldInfo& info : kMountFields) {
+        if (info.field != MountField::Physical)
+            line += kMountPointSeparator;
+        switch (info.kind) {
+        case MountFieldKind::Text:
+            line += mount.*info.text;
+            break;
+        case MountFieldKind::Permissions:
+            line += EncodePermissions(mount.rights);
+            break;
+        case MountFieldKind::Inherit:
+            line += mount.inherit ? 'r' : 'n';
+            break;
+        }
+    }
+    return line;
 }
 
 bool ParseMountPoint(std::string_view line, MountPoint& mount) {
-    const char sep = kMountPointSeparator;
-    ExtractField(0, line, mount.physicalPath, sep);
-    ExtractField(1, line, mount.virtualPath, sep);
-    ExtractField(2, line, mount.owner, sep);
-    ExtractField(3, line, mount.group, sep);
+    bool decoded = false;
     std::string field;
-    const bool decoded =
-        ExtractField(4, line, field, sep) && DecodePermissions(field, mount.rights);
-    field.clear();
-    ExtractField(5, line, field, sep);
-    mount.inherit = DecodeInherit(field);
-    return decoded && std::count(line.begin(), line.end(), sep) == kMountPointFieldCount - 1;
+    for (const MountFieldInfo& info : kMountFields) {
+        const int index = static_cast<int>(info.field);
+        switch (info.kind) {
+        case MountFieldKind::Text:
+            ExtractField(index, line, mount.*info.text, kMountPointSeparator);
+            break;
+        case MountFieldKind::Permissions:
+            decoded = ExtractField(index, line, field, kMountPointSeparator) &&
+                      DecodePermissions(field, mount.rights);
+            break;
+        case MountFieldKind::Inherit:
+            field.clear();
+            ExtractField(index, line, field, kMountPointSeparator);
+            mount.inherit = DecodeInherit(field);
+            break;
+        }
+    }
+    return decoded &&
+           std::count(line.begin(), line.end(), kMountPointSeparator) == kMountPointFieldCount - 1;
 }
 
 bool DecodeInherit(std::string_view field) {
