@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential
   cmake
+  pkg-config
   make
   qt6-base-dev
   qt6-base-dev-tools
@@ -27,6 +28,7 @@ packages=(
   libcli11-dev
   nlohmann-json3-dev
   libcsv-dev
+  libxxhash-dev
   scdoc
   acl
   lintian

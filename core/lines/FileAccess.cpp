@@ -1,6 +1,7 @@
 #include "core/lines/FileAccess.h"
 
-#include "core/lines/TextLineList.h"
+#include "core/lines/Errors.h"
+#include "core/lines/SystemCalls.h"
 
 #include <cerrno>
 #include <string_view>
@@ -36,11 +37,10 @@ template <typename Get> bool fetch(Get get, std::string& value) {
 }
 
 // The attribute names of the old file; none where the file system keeps none.
-std::vector<std::string> attributeNames(const std::string& fileName, const std::string& target) {
+std::vector<std::string> attributeNames(int oldFd, const std::string& fileName) {
     std::string list;
-    if (!fetch(
-            [&](char* data, std::size_t size) { return ::listxattr(target.c_str(), data, size); },
-            list)) {
+    if (!fetch([&](char* data, std::size_t size) { return ::flistxattr(oldFd, data, size); },
+               list)) {
         if (errno == ENOTSUP)
             return {};
         throw FileError(fileName, errno);
@@ -54,34 +54,27 @@ std::vector<std::string> attributeNames(const std::string& fileName, const std::
     return names;
 }
 
-[[noreturn]] void refuse(const std::string& fileName, const char* what) {
-    throw FileError(fileName, std::string(what) + " can not be carried over to the new file, so "
-                                                  "it was not written");
-}
-
-// Keeping the owner needs the right to give files away; a member of the
-// file's group may still keep the group. The group bits then keep applying to
-// the people they applied to. A group that changes matters when it gets any
-// of those bits, or when the owner changed too: then neither is kept.
-void keepOwnerOrGroup(int fd, const std::string& fileName, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) == 0)
+// The owner stays: only the owner or the administrator may write a file
+// anew that keeps its owner, and a file that changed hands might no longer
+// be readable by the account that uses it (the server's own). The group may
+// change only where it grants nothing.
+void keepOwnerAndGroup(int fd, const struct stat& old, const std::string& fileName) {
+    if (System().fchown(fd, old.st_uid, old.st_gid) == 0)
         return;
-    (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     struct stat now {};
-    if (::fstat(fd, &now) != 0)
+    if (System().fstat(fd, &now) != 0)
         throw FileError(fileName, errno);
-    if (now.st_gid != old.st_gid && (now.st_uid != old.st_uid || (old.st_mode & S_IRWXG) != 0))
-        refuse(fileName, "its owner or group");
+    if (now.st_uid != old.st_uid)
+        throw FileError::ownerChange(fileName, old.st_uid, now.st_uid);
+    if (now.st_gid != old.st_gid && (old.st_mode & S_IRWXG) != 0)
+        throw FileError::accessNotKept(fileName, "its group");
 }
 
-void copyAttribute(int fd, const std::string& fileName, const std::string& target,
-                   const std::string& name) {
+void copyAttribute(int fd, int oldFd, const std::string& name, const std::string& fileName) {
     std::string value;
-    if (!fetch(
-            [&](char* data, std::size_t size) {
-                return ::getxattr(target.c_str(), name.c_str(), data, size);
-            },
-            value)) {
+    if (!fetch([&](char* data,
+                   std::size_t size) { return ::fgetxattr(oldFd, name.c_str(), data, size); },
+               value)) {
         if (errno == ENODATA)
             return; // removed since it was listed
         throw FileError(fileName, errno);
@@ -95,33 +88,47 @@ void copyAttribute(int fd, const std::string& fileName, const std::string& targe
             [&](char* data, std::size_t size) { return ::fgetxattr(fd, name.c_str(), data, size); },
             present) ||
         present != value)
-        refuse(fileName,
-               name == kAccessList ? "its access control list" : "its extended attributes");
+        throw FileError::accessNotKept(fileName, name == kAccessList ? "its access control list"
+                                                                     : "its extended attributes");
+}
+
+void dropInheritedList(int fd, const std::string& fileName) {
+    if (::fremovexattr(fd, kAccessList) != 0 && errno != ENODATA && errno != ENOTSUP)
+        throw FileError::accessNotKept(fileName, "its access control list");
 }
 
 } // namespace
 
-void CarryOverAccess(int fd, const std::string& fileName, const std::string& target,
-                     const struct stat& old) {
-    keepOwnerOrGroup(fd, fileName, old);
-    const std::vector<std::string> names = attributeNames(fileName, target);
+void CarryOverAccess(int fd, int oldFd, const struct stat& old, const std::string& fileName) {
+    keepOwnerAndGroup(fd, old, fileName);
+    const std::vector<std::string> names = attributeNames(oldFd, fileName);
     bool hasList = false;
     for (const std::string& name : names)
         hasList = hasList || name == kAccessList;
     // A list inherited from the folder would grant what the old file did not.
-    if (!hasList && ::fremovexattr(fd, kAccessList) != 0 && errno != ENODATA && errno != ENOTSUP)
-        refuse(fileName, "its access control list");
+    if (!hasList)
+        dropInheritedList(fd, fileName);
     // The bits go first: a list set afterwards holds them all, while a change
     // of bits afterwards would change the list's mask.
-    if (::fchmod(fd, old.st_mode & 07777) != 0)
+    if (System().fchmod(fd, old.st_mode & 07777) != 0)
         throw FileError(fileName, errno);
     for (const std::string& name : names)
-        copyAttribute(fd, fileName, target, name);
+        copyAttribute(fd, oldFd, name, fileName);
     struct stat now {};
-    if (::fstat(fd, &now) != 0)
+    if (System().fstat(fd, &now) != 0)
         throw FileError(fileName, errno);
     if ((now.st_mode & 0777 & ~old.st_mode) != 0)
-        refuse(fileName, "its permissions");
+        throw FileError::accessNotKept(fileName, "its permissions");
+}
+
+void SetNewFileAccess(int fd, unsigned mode, const std::string& fileName) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t bits = static_cast<mode_t>(mode) & ~mask & 07777;
+    if ((bits & 077) == 0)
+        dropInheritedList(fd, fileName);
+    if (System().fchmod(fd, bits) != 0)
+        throw FileError(fileName, errno);
 }
 
 } // namespace vantor

@@ -1,7 +1,6 @@
 #include "core/lines/FileLock.h"
 
-#include "core/lines/FileSystem.h"
-#include "core/lines/WholeFile.h"
+#include "core/lines/OpenedFolder.h"
 
 #include <cerrno>
 #include <condition_variable>
@@ -16,9 +15,6 @@
 #include <vector>
 
 namespace vantor {
-
-FileBusy::FileBusy(const std::string& fileName)
-    : FileError(fileName, "another program is changing the file") {}
 
 // One entry per folder this process holds locked, found by device and inode
 // so that two spellings of one folder share it. The program has one thread;
@@ -57,12 +53,12 @@ constexpr int kGivenUp = -1;
 
 void blockUntilLocked(const std::shared_ptr<Waiter>& waiter, int descriptor) {
     int result = 0;
-    while ((result = ::flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
+    while ((result = System().flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
     }
     const int error = result == 0 ? 0 : errno;
     const std::lock_guard hold(waiter->mutex);
     if (waiter->abandoned) {
-        ::close(descriptor);
+        System().close(descriptor);
         return;
     }
     waiter->error = error;
@@ -73,7 +69,7 @@ void blockUntilLocked(const std::shared_ptr<Waiter>& waiter, int descriptor) {
 // 0 once `descriptor` holds the lock; kGivenUp after `wait` without it, when
 // the descriptor is no longer the caller's; otherwise the error number.
 int lockWithin(int descriptor, std::chrono::milliseconds wait) {
-    if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+    if (System().flock(descriptor, LOCK_EX | LOCK_NB) == 0)
         return 0;
     if (errno != EWOULDBLOCK && errno != EINTR)
         return errno;
@@ -92,39 +88,38 @@ int lockWithin(int descriptor, std::chrono::milliseconds wait) {
 
 } // namespace
 
-FolderLock::FolderLock(const std::string& fileName, std::chrono::milliseconds wait) {
+FolderLock::FolderLock(const std::string& fileName, std::chrono::milliseconds wait)
     // The folder where the content lives: writers that reach one file through
     // a link and by its own name must meet at one lock.
-    const std::string folder = DirectoryName(FollowedPath(fileName));
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        throw FileError(fileName, errno);
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0) {
-        const int error = errno;
-        ::close(descriptor);
-        throw FileError(fileName, error);
-    }
+    : FolderLock(LocateFile(fileName).folder, fileName, wait) {}
+
+FolderLock::FolderLock(const OpenedFolder& folder, const std::string& fileName,
+                       std::chrono::milliseconds wait) {
+    const struct stat& info = folder.status();
     for (Held* held : heldLocks()) {
         if (held->process == ::getpid() && held->device == info.st_dev &&
             held->inode == info.st_ino) {
-            ::close(descriptor);
             ++held->depth;
             held_ = held;
             return;
         }
     }
-    switch (const int error = lockWithin(descriptor, wait)) {
+    Descriptor descriptor = folder.openForReading(fileName);
+    switch (const int error = lockWithin(descriptor.get(), wait)) {
     case 0:
         break;
     case kGivenUp:
-        throw FileBusy(fileName); // the waiting thread closes the descriptor
+        (void)descriptor.release(); // the waiting thread closes it
+        throw FileBusy(fileName);
     default:
-        ::close(descriptor);
         throw FileError(fileName, error);
     }
-    held_ = new Held{::getpid(), info.st_dev, info.st_ino, descriptor, 1};
+    held_ = new Held{::getpid(), info.st_dev, info.st_ino, descriptor.release(), 1};
     heldLocks().push_back(held_);
+}
+
+int FolderLock::descriptor() const {
+    return held_->descriptor;
 }
 
 FolderLock::~FolderLock() {
@@ -132,7 +127,7 @@ FolderLock::~FolderLock() {
         return;
     auto& locks = heldLocks();
     std::erase(locks, held_);
-    ::close(held_->descriptor); // closing the only descriptor releases the lock
+    System().close(held_->descriptor); // closing the only descriptor releases the lock
     delete held_;
 }
 

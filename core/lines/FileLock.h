@@ -1,18 +1,11 @@
 #pragma once
 
-#include "core/lines/TextLineList.h"
+#include "core/lines/Errors.h"
 
 #include <chrono>
 #include <string>
 
 namespace vantor {
-
-// Another program (a second wizard window, a vantor-admin call) holds the
-// lock of the folder for longer than a writer waits. Nothing was written.
-class FileBusy : public FileError {
-public:
-    explicit FileBusy(const std::string& fileName);
-};
 
 // How long a writer waits for another one before it gives up.
 inline constexpr std::chrono::milliseconds kLockWait{5000};
@@ -31,15 +24,24 @@ inline constexpr std::chrono::milliseconds kLockWait{5000};
 // Locks of one folder nest within a process: an inner lock of a folder that
 // this process already holds costs nothing and releases nothing. Raises
 // FileBusy after `wait` without the lock, FileError when the folder cannot
-// be opened.
+// be opened or read.
+class OpenedFolder;
+
 class FolderLock {
 public:
     explicit FolderLock(const std::string& fileName, std::chrono::milliseconds wait = kLockWait);
+    // The lock of a folder already opened, for work on `fileName`.
+    FolderLock(const OpenedFolder& folder, const std::string& fileName,
+               std::chrono::milliseconds wait = kLockWait);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
     struct Held; // one per folder this process holds locked
+
+    // A descriptor of the locked folder that reads it: to list it and to
+    // flush its entries to the disk.
+    int descriptor() const;
 
 private:
     Held* held_ = nullptr;

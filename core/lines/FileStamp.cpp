@@ -1,25 +1,37 @@
 #include "core/lines/FileStamp.h"
 
 #include "core/lines/FileLock.h"
+#include "core/lines/WholeFile.h"
 
 #include <sys/stat.h>
+#include <xxhash.h>
 
 namespace vantor {
 
-FileStamp StampFrom(const struct stat& info) {
+std::uint64_t ContentHash(std::string_view content) {
+    return XXH3_64bits(content.data(), content.size());
+}
+
+FileStamp StampFrom(const struct stat& info, std::string_view content) {
+    return StampWithHash(info, ContentHash(content));
+}
+
+FileStamp StampWithHash(const struct stat& info, std::uint64_t contentHash) {
     return {true,
             static_cast<std::uint64_t>(info.st_dev),
             static_cast<std::uint64_t>(info.st_ino),
             static_cast<std::int64_t>(info.st_size),
             static_cast<std::int64_t>(info.st_mtim.tv_sec),
-            static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
+            static_cast<std::int64_t>(info.st_mtim.tv_nsec),
+            static_cast<std::int64_t>(info.st_ctim.tv_sec),
+            static_cast<std::int64_t>(info.st_ctim.tv_nsec),
+            contentHash};
 }
 
 FileStamp StampOf(const std::string& fileName) {
-    struct stat info {};
-    if (fileName.empty() || ::stat(fileName.c_str(), &info) != 0)
+    if (fileName.empty())
         return {};
-    return StampFrom(info);
+    return ReadDefinitionFile(fileName).stamp;
 }
 
 FileStamp WriteAndStamp(const std::string& fileName, const std::function<void()>& write) {

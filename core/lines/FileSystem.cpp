@@ -1,12 +1,16 @@
 #include "core/lines/FileSystem.h"
 
+#include "core/lines/OpenedFolder.h"
+#include "core/lines/SystemCalls.h"
 #include "core/lines/TextCase.h"
 #include "core/lines/TextLineList.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -15,7 +19,15 @@ namespace vantor {
 
 bool SECFileSystem::FileExists(const std::string& path) const {
     struct stat info {};
-    return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+    if (path.empty())
+        return false;
+    if (System().fstatat(AT_FDCWD, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+        return true;
+    // Only a name that leads nowhere names no file: a disk that failed to
+    // answer says nothing about the file.
+    if (errno == ENOENT || errno == ENOTDIR)
+        return false;
+    throw FileError(path, errno);
 }
 
 bool SECFileSystem::DirectoryExists(const std::string& path) const {
@@ -50,20 +62,33 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
 namespace {
 
 // The names of the entries in `directory` that match the pattern, in the
-// order the folder lists them; none when it cannot be read.
+// order the folder lists them. A folder that does not exist holds none; one
+// that cannot be read raises FileError, since its files are not known.
 std::vector<std::string> matchingNames(const std::string& directory, const std::string& pattern) {
     std::vector<std::string> names;
-    DIR* dir = ::opendir(directory.c_str());
+    std::optional<OpenedFolder> opened;
+    try {
+        opened.emplace(OpenedFolder::Open(directory, directory));
+    } catch (const FileError& error) {
+        if (error.errorNumber() == ENOENT || error.errorNumber() == ENOTDIR)
+            return names;
+        throw;
+    }
+    DIR* dir = ::fdopendir(opened->openForReading(directory).release());
     if (dir == nullptr)
-        return names;
+        throw FileError(directory, errno);
+    errno = 0;
     while (const dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
-        if (MatchesWildcard(pattern, name) && PathFitsRecord(JoinPath(directory, name)))
+        if (name != "." && name != ".." && MatchesWildcard(pattern, name) &&
+            PathFitsRecord(JoinPath(directory, name)))
             names.push_back(std::move(name));
+        errno = 0;
     }
+    const int error = errno;
     ::closedir(dir);
+    if (error != 0)
+        throw FileError(directory, error);
     return names;
 }
 
@@ -138,12 +163,17 @@ std::string DirectoryName(const std::string& path) {
 
 std::string CurrentDirectory() {
     std::vector<char> buffer(4096);
-    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+    while (System().getcwd(buffer.data(), buffer.size()) == nullptr) {
         if (errno != ERANGE)
-            return {};
+            throw FileError(".", FileFault::NoWorkingFolder, errno);
         buffer.resize(buffer.size() * 2);
     }
-    return buffer.data();
+    // A removed folder still answers, marked so by the kernel; its name
+    // leads nowhere, or elsewhere.
+    std::string path = buffer.data();
+    if (path.empty() || path.front() != kPathSeparator)
+        throw FileError(".", FileFault::NoWorkingFolder, ENOENT);
+    return path;
 }
 
 void ChangeCurrentDirectory(const std::string& directory) {

@@ -10,7 +10,9 @@ namespace vantor {
 // The existence checks every dialog uses. Stateless; one instance serves all.
 class SECFileSystem {
 public:
-    // True when the path names an existing entry, file or folder alike.
+    // True when the path names an existing entry, file or folder alike;
+    // false only when the name leads nowhere (ENOENT, ENOTDIR). Any other
+    // error raises FileError: it says nothing of whether the file is there.
     bool FileExists(const std::string& path) const;
     // True when the path names an existing folder.
     bool DirectoryExists(const std::string& path) const;
@@ -28,7 +30,8 @@ struct SingleMatch {
 // over, so that it cannot stand in the way of the usable ones.
 SingleMatch FindSingleMatch(const std::string& directory, const std::string& pattern);
 // The full path of every match, in the same order; empty when the folder
-// holds none or cannot be read.
+// holds none or does not exist. Both raise FileError for a folder that
+// cannot be read: a search there would wrongly find nothing.
 std::vector<std::string> FindMatches(const std::string& directory, const std::string& pattern);
 
 // True when `name` matches the wildcard pattern, letter case ignored.
@@ -56,8 +59,9 @@ std::string BaseName(const std::string& path); // after the last separator
 // Before the last separator: "." for a bare name, "/" for a name in the root.
 std::string DirectoryName(const std::string& path);
 
-// The process's current directory; empty when it cannot be read (it was
-// removed, or a folder above it may not be searched).
+// The process's current directory. Raises FileError (NoWorkingFolder) when
+// it cannot be determined (it was removed, or a folder above it may not be
+// searched): names built from it would land elsewhere.
 std::string CurrentDirectory();
 // Makes `directory` the process's current directory, where every later search
 // and default name starts; throws a FileError naming it when that fails.

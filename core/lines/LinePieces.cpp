@@ -116,8 +116,8 @@ std::vector<std::string_view> DistinctLinePieces(std::string_view text) {
 
 FileLines ReadFileLines(const std::string& fileName) {
     FileLines file;
-    if (SECFileSystem().FileExists(fileName))
-        file.bytes = ReadWholeFile(fileName);
+    if (!fileName.empty())
+        file.bytes = ReadDefinitionFile(fileName).bytes;
     file.lines = DistinctLinePieces(file.bytes);
     return file;
 }

@@ -13,14 +13,6 @@
 
 namespace vantor {
 
-FileError::FileError(const std::string& fileName, const std::string& reason)
-    : std::runtime_error(fileName + ": " + reason), fileName_(fileName), reason_(reason) {}
-
-FileError::FileError(const std::string& fileName, int errorNumber)
-    : FileError(fileName, std::strerror(errorNumber)) {
-    errorNumber_ = errorNumber;
-}
-
 TextLineList::TextLineList(TextLineList&& other) noexcept {
     *this = std::move(other);
 }
@@ -355,20 +347,17 @@ ReadingLoss FindReadingLoss(std::string_view text) {
 }
 
 ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list, FileStamp* stamp) {
-    if (!SECFileSystem().FileExists(fileName)) {
-        if (stamp != nullptr)
-            *stamp = FileStamp{};
-        return {};
-    }
-    std::string bytes = ReadWholeFile(fileName, stamp);
-    const ReadingLoss loss = FindReadingLoss(bytes);
-    list.addLinePieces(std::move(bytes));
+    FileContent content;
+    if (!fileName.empty())
+        content = ReadDefinitionFile(fileName);
+    if (stamp != nullptr)
+        *stamp = content.stamp;
+    const ReadingLoss loss = FindReadingLoss(content.bytes);
+    list.addLinePieces(std::move(content.bytes));
     return loss;
 }
 
-namespace {
-
-std::string joinedLines(const TextLineList& list) {
+std::string LineListBytes(const TextLineList& list) {
     std::size_t total = 0;
     for (std::string_view line : list)
         total += line.size() + 2;
@@ -381,14 +370,12 @@ std::string joinedLines(const TextLineList& list) {
     return bytes;
 }
 
-} // namespace
-
 void WriteLineList(const TextLineList& list, const std::string& fileName) {
-    WriteFileAtomically(fileName, joinedLines(list));
+    WriteFileAtomically(fileName, LineListBytes(list));
 }
 
 void WriteLineList(const TextLineList& list, const std::string& fileName, unsigned newFileMode) {
-    WriteFileAtomically(fileName, joinedLines(list), newFileMode);
+    WriteFileAtomically(fileName, LineListBytes(list), newFileMode);
 }
 
 // One pass over the bytes each: find_first_of would search its set of

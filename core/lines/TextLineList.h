@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lines/Errors.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -10,23 +12,6 @@
 #include <vector>
 
 namespace vantor {
-
-// A file could not be opened, read, created or written. Raised by the core and
-// caught at the boundary of each user action, which names the file to the user.
-class FileError : public std::runtime_error {
-public:
-    FileError(const std::string& fileName, const std::string& reason);
-    // The system's error number says why; the dialogs tell it in the user's language.
-    FileError(const std::string& fileName, int errorNumber);
-    const std::string& fileName() const noexcept { return fileName_; }
-    const std::string& reason() const noexcept { return reason_; }
-    int errorNumber() const noexcept { return errorNumber_; } // 0 when only a reason is known
-
-private:
-    std::string fileName_;
-    std::string reason_;
-    int errorNumber_ = 0;
-};
 
 // The in-memory form of every line-oriented definition file: an ordered list
 // of byte strings. The list itself may hold repeats (append does not check),
@@ -155,19 +140,6 @@ private:
 // several entries.
 inline constexpr std::size_t kMaxLinePiece = 511;
 
-// Where a reading did not take a file's lines as they stand, so that writing
-// the list back would change the file: a byte 0x1A ended the reading before
-// other text, or a line longer than kMaxLinePiece arrived in pieces. `line`
-// counts from 1; the first such place in the file is reported.
-struct ReadingLoss {
-    enum class Kind { None, StoppedAtEndByte, SplitLongLine };
-    Kind kind = Kind::None;
-    std::size_t line = 0;
-
-    explicit operator bool() const { return kind != Kind::None; }
-    bool operator==(const ReadingLoss&) const = default;
-};
-
 // What a reading of these bytes loses; the pieces read are not changed by it.
 ReadingLoss FindReadingLoss(std::string_view fileBytes);
 
@@ -182,6 +154,9 @@ struct FileStamp;
 // writes.
 ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list,
                          FileStamp* stamp = nullptr);
+
+// Every entry followed by CR LF: the bytes a list is written as.
+std::string LineListBytes(const TextLineList& list);
 
 // Writes every entry followed by CR LF, replacing the file as one step: the old
 // content stays whole when the write fails (FileError).

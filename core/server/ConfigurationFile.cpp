@@ -1,6 +1,6 @@
 #include "core/server/ConfigurationFile.h"
 
-#include "core/lines/FileLock.h"
+#include "core/lines/FileChange.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/DesignKeys.h"
@@ -20,13 +20,13 @@ void addToStartupList(const std::string& configFile) {
     const std::string line = "ftpdstart " + BaseName(configFile);
     if (const InputRule rule = CheckLineText(line); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    const FolderLock lock(kStartupListName);
+    FileChange file(kStartupListName);
     TextLineList startup;
-    ReadLineList(kStartupListName, startup);
+    startup.addLinePieces(file.bytes());
     if (startup.contains(line))
         return;
     startup.append(line);
-    WriteLineList(startup, kStartupListName);
+    file.write(LineListBytes(startup));
 }
 
 } // namespace vantor

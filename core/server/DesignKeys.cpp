@@ -1,7 +1,7 @@
 #include "core/server/DesignKeys.h"
 
 #include "core/lines/Decimal.h"
-#include "core/lines/FileLock.h"
+#include "core/lines/FileChange.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/IniFile.h"
@@ -204,13 +204,13 @@ std::string DesignKeyValue(const ServerDesign& design, std::string_view key) {
 
 bool SetConfigurationKeys(const std::string& configFile,
                           const std::vector<std::pair<std::string, std::string>>& values) {
-    const FolderLock lock(configFile);
-    if (!SECFileSystem().FileExists(configFile))
+    FileChange opened(configFile, IniFile::Options());
+    if (!opened.exists())
         return false;
-    IniFile file = IniFile::load(configFile);
+    IniFile file = IniFile::parse(opened.bytes());
     for (const auto& [key, value] : values)
         file.setValue("FTPD", key, value);
-    file.save(configFile);
+    opened.write(file.text());
     return true;
 }
 

@@ -63,9 +63,7 @@ std::string fromFolder(const std::string& directory, const std::string& path) {
 // and is reported when bytes follow it.
 void forEachLine(Findings& findings, const std::string& fileName,
                  const std::function<void(std::size_t, std::string_view)>& visit) {
-    if (!SECFileSystem().FileExists(fileName))
-        return;
-    const std::string bytes = ReadWholeFile(fileName);
+    const std::string bytes = ReadDefinitionFile(fileName).bytes;
     std::string_view text = bytes;
     const std::size_t mark = text.find('\x1A');
     text = text.substr(0, mark);

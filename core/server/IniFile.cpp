@@ -1,7 +1,5 @@
 #include "core/server/IniFile.h"
 
-#include "core/lines/FileLock.h"
-#include "core/lines/FileSystem.h"
 #include "core/lines/TextCase.h"
 #include "core/lines/TextLineList.h"
 #include "core/lines/WholeFile.h"
@@ -50,10 +48,11 @@ std::optional<std::string_view> keyName(std::string_view line) {
 } // namespace
 
 IniFile IniFile::load(const std::string& fileName) {
+    return parse(ReadDefinitionFile(fileName).bytes);
+}
+
+IniFile IniFile::parse(const std::string& bytes) {
     IniFile file;
-    if (!SECFileSystem().FileExists(fileName))
-        return file;
-    const std::string bytes = ReadWholeFile(fileName);
     std::size_t start = 0;
     while (start < bytes.size()) {
         const auto feed = bytes.find('\n', start);
@@ -70,10 +69,16 @@ IniFile IniFile::load(const std::string& fileName) {
 }
 
 void IniFile::update(const std::string& fileName, const std::function<void(IniFile&)>& change) {
-    const FolderLock lock(fileName);
-    IniFile file = load(fileName);
+    FileChange opened(fileName, Options());
+    IniFile file = parse(opened.bytes());
     change(file);
-    file.save(fileName);
+    opened.write(file.text());
+}
+
+FileChange::Options IniFile::Options() {
+    FileChange::Options options;
+    options.reading = FileChange::Reading::Bytes;
+    return options;
 }
 
 void IniFile::setValue(const std::string& section, const std::string& key,

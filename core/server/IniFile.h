@@ -1,20 +1,16 @@
 #pragma once
 
+#include "core/lines/Errors.h"
+#include "core/lines/FileChange.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vantor {
-
-// A section, key or value that holds a line break, which would split its line.
-class LineBreakRefused : public std::invalid_argument {
-public:
-    LineBreakRefused() : std::invalid_argument("a line break would split an INI line") {}
-};
 
 // An INI-style file edited with the effect of the classic profile-string
 // writer: sections and keys match ignoring case and the blanks around their
@@ -25,9 +21,13 @@ class IniFile {
 public:
     // A missing file reads as empty; an unreadable one raises FileError.
     static IniFile load(const std::string& fileName);
-    // Loads the file, lets `change` set its keys and saves it, all under the
-    // folder lock (FileLock.h): keys that another program writes meanwhile
-    // are kept, or wait for this change to be written.
+    static IniFile parse(const std::string& bytes);
+    // The options of a change of an INI file: every byte is kept, so no
+    // reading of it loses any.
+    static FileChange::Options Options();
+    // Loads the file, lets `change` set its keys and saves it, all as one
+    // change of the file (FileChange.h): keys that another program writes
+    // meanwhile are kept, or wait for this change to be written.
     static void update(const std::string& fileName, const std::function<void(IniFile&)>& change);
 
     // A line break in any of the three would split the line: callers refuse

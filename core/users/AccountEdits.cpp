@@ -1,6 +1,6 @@
 #include "core/users/AccountEdits.h"
 
-#include "core/lines/FileLock.h"
+#include "core/lines/FileChange.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/LinePieces.h"
 #include "core/lines/WholeFile.h"
@@ -8,7 +8,7 @@
 #include "core/users/UserFile.h"
 #include "core/users/Validation.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 namespace vantor {
 
@@ -27,24 +27,22 @@ void ApplyAccountFields(const AccountFields& fields, UserLine& account) {
     }
 }
 
-std::optional<UserLine> FindAccount(const std::string& userFile, const std::string& name) {
-    if (!SECFileSystem().FileExists(userFile))
-        return std::nullopt;
-    // A reading lists the first piece first and then the others by their
-    // first arrival, latest first: the account is the first piece when that
-    // has the name, else the matching piece whose text arrived last. Only
-    // the pieces of the name are remembered, so no list is built.
-    const std::string bytes = ReadWholeFile(userFile);
+namespace {
+
+// A reading lists the first piece first and then the others by their first
+// arrival, latest first: the account is the first piece when that has the
+// name, else the matching piece whose text arrived last. Only the pieces of
+// the name are remembered, so no list is built.
+std::optional<UserLine> accountIn(std::string_view bytes, const std::string& name) {
     std::optional<std::string_view> first, latest;
-    std::vector<std::string_view> seen;
+    std::unordered_set<std::string_view> seen;
     std::size_t index = 0;
     ForEachLinePiece(bytes, [&](std::string_view piece) {
         if (piece.starts_with(name) && UserNameOf(piece) == name) {
             if (index == 0)
                 first = piece;
-            else if (std::find(seen.begin(), seen.end(), piece) == seen.end())
+            else if (seen.insert(piece).second)
                 latest = piece;
-            seen.push_back(piece);
         }
         ++index;
     });
@@ -55,14 +53,20 @@ std::optional<UserLine> FindAccount(const std::string& userFile, const std::stri
     return account;
 }
 
-bool AddAccount(const std::string& userFile, const UserLine& account) {
-    return AddUserLine(userFile, account);
+} // namespace
+
+std::optional<UserLine> FindAccount(const std::string& userFile, const std::string& name) {
+    return accountIn(ReadDefinitionFile(userFile).bytes, name);
+}
+
+bool AddAccount(const std::string& userFile, const UserLine& account, const WriteConsent& consent) {
+    return AddUserLine(userFile, account, consent);
 }
 
 bool ChangeAccount(const std::string& userFile, const std::string& name,
-                   const AccountFields& fields) {
-    const FolderLock lock(userFile);
-    std::optional<UserLine> account = FindAccount(userFile, name);
+                   const AccountFields& fields, const WriteConsent& consent) {
+    FileChange file(userFile, UserFileChange(consent));
+    std::optional<UserLine> account = accountIn(file.bytes(), name);
     if (!account)
         return false;
     ApplyAccountFields(fields, *account);
@@ -70,23 +74,30 @@ bool ChangeAccount(const std::string& userFile, const std::string& name,
     // another name is refused by the store.
     if (account->name != name)
         throw InvalidInput(InputRule::LineNameMismatch);
-    StoreUserLine(userFile, *account);
+    if (const InputRule rule = CheckUserLine(*account); rule != InputRule::Ok)
+        throw InvalidInput(rule);
+    file.write(UserFileWith(file, name, FormatUserLine(*account)));
     return true;
 }
 
 bool RemoveAccount(const std::string& userFile, const std::string& name,
-                   const std::optional<std::string>& allowFile) {
+                   const std::optional<std::string>& allowFile, const WriteConsent& consent) {
     // The user file's folder first, always: a second lock taken in the same
-    // order everywhere cannot deadlock.
-    const FolderLock lock(userFile);
-    std::optional<FolderLock> allowLock;
-    if (allowFile)
-        allowLock.emplace(*allowFile);
-    if (!FindAccount(userFile, name))
+    // order everywhere cannot deadlock. Both files are written before either
+    // takes its place, so the account never goes without its addresses.
+    FileChanges changes;
+    FileChange& users = changes.open(userFile, UserFileChange(consent));
+    if (!accountIn(users.bytes(), name))
         return false;
-    RemoveUserLine(userFile, name);
-    if (allowFile)
-        RemoveAllowedEntriesOf(*allowFile, name);
+    users.prepare(UserFileWithout(users, name));
+    if (allowFile) {
+        FileChange::Options options;
+        options.consent = consent;
+        FileChange& allowed = changes.open(*allowFile, options);
+        if (const auto kept = AllowFileWithoutEntriesOf(allowed, name))
+            allowed.prepare(*kept);
+    }
+    changes.commit();
     return true;
 }
 

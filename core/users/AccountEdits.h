@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileChange.h"
 #include "core/users/UserFields.h"
 #include "core/users/UserLine.h"
 
@@ -34,12 +35,14 @@ std::optional<UserLine> FindAccount(const std::string& userFile, const std::stri
 // not exist (change, remove). InvalidInput when the account breaks a rule of
 // its line, FileError when a file cannot be read or written; nothing is
 // written then either.
-bool AddAccount(const std::string& userFile, const UserLine& account);
+bool AddAccount(const std::string& userFile, const UserLine& account,
+                const WriteConsent& consent = {});
 bool ChangeAccount(const std::string& userFile, const std::string& name,
-                   const AccountFields& fields);
+                   const AccountFields& fields, const WriteConsent& consent = {});
 // With `allowFile` given, the account's own entries of the allowed address
 // file go too, in one rewrite of that file; entries for every account stay.
+// Both files are written before either takes its place (FileChanges).
 bool RemoveAccount(const std::string& userFile, const std::string& name,
-                   const std::optional<std::string>& allowFile);
+                   const std::optional<std::string>& allowFile, const WriteConsent& consent = {});
 
 } // namespace vantor

@@ -1,8 +1,7 @@
 #include "core/users/AccountImport.h"
 
-#include "core/lines/FileLock.h"
+#include "core/lines/FileChange.h"
 #include "core/lines/LinePieces.h"
-#include "core/lines/WholeFile.h"
 #include "core/users/UserFile.h"
 
 #include <memory_resource>
@@ -11,9 +10,10 @@
 namespace vantor {
 
 ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& nextRow,
-                            bool update, const std::function<bool()>& write) {
-    const FolderLock lock(userFile);
-    FileLines file = ReadFileLines(userFile);
+                            bool update, const std::function<bool()>& write,
+                            const WriteConsent& consent) {
+    FileChange change(userFile, UserFileChange(consent));
+    FileLines file{{}, DistinctLinePieces(change.bytes())};
 
     // An account is the first line of its name in the order a reading lists
     // the lines: the file's first line, then the others from the last up.
@@ -77,7 +77,7 @@ ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& 
         if (!lines[i].empty())
             file.lines[i] = lines[i];
     // The file's lines, then the new ones, in one buffer and one write.
-    WriteFileAtomically(userFile, JoinLines(file.lines, added), kUserFileMode);
+    change.write(JoinLines(file.lines, added));
     result.written = true;
     return result;
 }

@@ -54,6 +54,7 @@ struct ImportResult {
 // that the source may still report problems of its own. FileError when the
 // file cannot be read or written.
 ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& nextRow,
-                            bool update, const std::function<bool()>& write);
+                            bool update, const std::function<bool()>& write,
+                            const WriteConsent& consent = {});
 
 } // namespace vantor

@@ -1,6 +1,5 @@
 #include "core/users/AllowEdits.h"
 
-#include "core/lines/FileLock.h"
 #include "core/users/AllowFile.h"
 #include "core/users/Validation.h"
 
@@ -27,58 +26,75 @@ bool AddressAdmits(std::string_view entryAddress, std::string_view address) {
 }
 
 bool AddAllowedEntry(const std::string& allowFile, const std::string& user,
-                     const std::string& address) {
+                     const std::string& address, const WriteConsent& consent) {
     // The dialog passes over an empty address in silence; asked for one
     // explicitly, it is a malformed one.
     if (const InputRule rule =
             user.empty() ? CheckAllowedAddress(address) : CheckAllowedEntry(user, address);
         rule != InputRule::Ok)
         throw InvalidInput(rule);
-    const FolderLock lock(allowFile);
-    TextLineList allowed;
-    ReadLineList(allowFile, allowed);
-    if (!user.empty())
-        return AddAllowedAddress(allowFile, allowed, user, address);
-    if (allowed.contains(address))
+    const std::string entry = user.empty() ? address : AllowedEntry(user, address);
+    FileChange file(allowFile, AllowFileChange(consent));
+    TextLineList allowed = AllowedListOf(file);
+    if (allowed.contains(entry))
         return false;
-    allowed.append(address);
-    WriteLineList(allowed, allowFile);
+    allowed.append(entry);
+    file.write(LineListBytes(allowed));
     return true;
 }
 
 bool RemoveAllowedEntry(const std::string& allowFile, const std::string& user,
-                        const std::string& address) {
-    const FolderLock lock(allowFile);
-    TextLineList allowed;
-    ReadLineList(allowFile, allowed);
+                        const std::string& address, const WriteConsent& consent) {
     const std::string entry = user.empty() ? address : AllowedEntry(user, address);
-    if (address.empty() || !allowed.contains(entry))
+    if (address.empty())
         return false;
-    if (!user.empty()) {
-        RemoveAllowedAddress(allowFile, allowed, user, address);
-    } else {
-        allowed.remove(entry);
-        WriteLineList(allowed, allowFile);
-    }
+    FileChange file(allowFile, AllowFileChange(consent));
+    TextLineList allowed = AllowedListOf(file);
+    if (!allowed.remove(entry))
+        return false;
+    file.write(LineListBytes(allowed));
     return true;
 }
 
-std::size_t RemoveAllowedEntriesOf(const std::string& allowFile, const std::string& user) {
-    const FolderLock lock(allowFile);
-    TextLineList allowed;
-    ReadLineList(allowFile, allowed);
+namespace {
+
+struct Kept {
+    std::size_t removed = 0;
+    std::string bytes;
+};
+
+Kept withoutEntriesOf(const FileChange& allowFile, const std::string& user) {
+    const TextLineList allowed = AllowedListOf(allowFile);
     TextLineList kept;
     kept.reserve(allowed.size());
-    std::size_t removed = 0;
+    Kept result;
     for (const std::string_view entry : allowed) {
         if (SplitAllowedEntry(entry).user == user)
-            ++removed;
+            ++result.removed;
         else
             kept.append(entry);
     }
-    if (removed > 0)
-        WriteLineList(kept, allowFile);
-    return removed;
+    result.bytes = LineListBytes(kept);
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> AllowFileWithoutEntriesOf(const FileChange& allowFile,
+                                                     const std::string& user) {
+    Kept kept = withoutEntriesOf(allowFile, user);
+    if (kept.removed == 0)
+        return std::nullopt;
+    return std::move(kept.bytes);
+}
+
+std::size_t RemoveAllowedEntriesOf(const std::string& allowFile, const std::string& user,
+                                   const WriteConsent& consent) {
+    FileChange file(allowFile, AllowFileChange(consent));
+    const Kept kept = withoutEntriesOf(file, user);
+    if (kept.removed > 0)
+        file.write(kept.bytes);
+    return kept.removed;
 }
 
 } // namespace vantor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lines/FileChange.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,13 +31,18 @@ bool AddressAdmits(std::string_view entryAddress, std::string_view address);
 // (remove). InvalidInput when the user name or the address breaks its rule;
 // FileError when the file cannot be read or written.
 bool AddAllowedEntry(const std::string& allowFile, const std::string& user,
-                     const std::string& address);
+                     const std::string& address, const WriteConsent& consent = {});
 bool RemoveAllowedEntry(const std::string& allowFile, const std::string& user,
-                        const std::string& address);
+                        const std::string& address, const WriteConsent& consent = {});
 
 // Removes every entry of one account in one rewrite, holding the folder's
 // lock; entries for every account stay. The number removed; nothing is
 // written when it is 0.
-std::size_t RemoveAllowedEntriesOf(const std::string& allowFile, const std::string& user);
+std::size_t RemoveAllowedEntriesOf(const std::string& allowFile, const std::string& user,
+                                   const WriteConsent& consent = {});
+// What an allow file opened for a change holds without the entries of one
+// account; nothing when it has none.
+std::optional<std::string> AllowFileWithoutEntriesOf(const FileChange& allowFile,
+                                                     const std::string& user);
 
 } // namespace vantor

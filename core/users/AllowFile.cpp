@@ -1,6 +1,5 @@
 #include "core/users/AllowFile.h"
 
-#include "core/lines/FileLock.h"
 #include "core/users/Validation.h"
 
 #include <utility>
@@ -42,34 +41,45 @@ std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const s
     return addresses;
 }
 
+TextLineList AllowedListOf(const FileChange& allowFile) {
+    TextLineList list;
+    list.addLinePieces(allowFile.bytes());
+    return list;
+}
+
+FileChange::Options AllowFileChange(const WriteConsent& consent) {
+    FileChange::Options options;
+    options.consent = consent;
+    return options;
+}
+
 bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, const std::string& user,
-                       const std::string& address) {
+                       const std::string& address, const WriteConsent& consent) {
     if (address.empty())
         return false;
     if (const InputRule rule = CheckAllowedEntry(user, address); rule != InputRule::Ok)
         throw InvalidInput(rule);
     const std::string entry = AllowedEntry(user, address);
-    const FolderLock lock(allowFile);
-    TextLineList current;
-    ReadLineList(allowFile, current);
+    FileChange file(allowFile, AllowFileChange(consent));
+    TextLineList current = AllowedListOf(file);
     const bool added = !current.contains(entry);
     if (added) {
         current.append(entry);
-        WriteLineList(current, allowFile);
+        file.write(LineListBytes(current));
     }
     allowed = std::move(current);
     return added;
 }
 
 void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
-                          const std::string& user, const std::string& address) {
+                          const std::string& user, const std::string& address,
+                          const WriteConsent& consent) {
     if (address.empty())
         return;
-    const FolderLock lock(allowFile);
-    TextLineList current;
-    ReadLineList(allowFile, current);
+    FileChange file(allowFile, AllowFileChange(consent));
+    TextLineList current = AllowedListOf(file);
     current.remove(AllowedEntry(user, address));
-    WriteLineList(current, allowFile);
+    file.write(LineListBytes(current));
     allowed = std::move(current);
 }
 

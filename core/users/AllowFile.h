@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileChange.h"
 #include "core/lines/TextLineList.h"
 
 #include <string>
@@ -24,23 +25,28 @@ std::vector<std::string> LoadAllowedAddresses(const std::string& allowFile, Text
 // The same addresses taken from a list already read.
 std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const std::string& user);
 
-// Under the folder lock (FileLock.h), reads the file again, appends the entry
-// of `user` and `address` to what it read and writes that list, so that entries
-// another program wrote meanwhile are kept. `allowed` then holds that list: the
-// file as read and the entry appended. False, with nothing written, when the
-// address is empty or the file already holds the entry (`allowed` then holds
-// the file as read). Raises InvalidInput (users/Validation.h) when
+// As one change of the file (FileChange.h), under the folder lock, reads it again, appends the
+// entry of `user` and `address` to what it read and writes that list, so that entries another
+// program wrote meanwhile are kept. `allowed` then holds that list: the file as read and the entry
+// appended. False, with nothing written, when the address is empty or the file already holds the
+// entry (`allowed` then holds the file as read). Raises InvalidInput (users/Validation.h) when
 // CheckAllowedEntry refuses the user or the address, and FileError when the
 // file cannot be read or written; neither the list nor the file changes then.
 bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, const std::string& user,
-                       const std::string& address);
+                       const std::string& address, const WriteConsent& consent = {});
 
 // Under the folder lock, reads the file again, removes the entry of `user` and
 // `address` from what it read when there, and writes that list, also when
 // nothing was removed; does nothing for an empty address. `allowed` changes to
 // the list written, only once it is written.
 void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
-                          const std::string& user, const std::string& address);
+                          const std::string& user, const std::string& address,
+                          const WriteConsent& consent = {});
+
+// The list a reading of an allow file opened for a change gives, and the
+// options of such a change.
+TextLineList AllowedListOf(const FileChange& allowFile);
+FileChange::Options AllowFileChange(const WriteConsent& consent = {});
 
 // Writes the list to the file. False, with nothing written, when the list is
 // empty: the caller tells the user that the file was not saved.

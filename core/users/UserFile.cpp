@@ -1,6 +1,6 @@
 #include "core/users/UserFile.h"
 
-#include "core/lines/FileLock.h"
+#include "core/lines/FileChange.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/LinePieces.h"
 #include "core/lines/WholeFile.h"
@@ -40,11 +40,8 @@ std::optional<std::string_view> groupFieldOf(std::string_view line) {
 // into a list, removing the first line of the account and writing the list.
 class UserFileEdit {
 public:
-    explicit UserFileEdit(const std::string& userFile) : userFile_(userFile) {
-        if (SECFileSystem().FileExists(userFile))
-            bytes_ = ReadWholeFile(userFile);
-        pieces_ = DistinctLinePieces(bytes_);
-    }
+    explicit UserFileEdit(FileChange& file)
+        : file_(file), pieces_(DistinctLinePieces(file.bytes())) {}
 
     // Drops the first line of the account in list order and, further on,
     // the line that reads exactly like `sameAs`: a second line of the name
@@ -70,14 +67,11 @@ public:
         return found;
     }
 
-    // Writes the remaining lines in list order, with `inserted` directly
-    // behind the first of them (or alone) unless it is empty. When asked,
-    // `readBack` then holds the written bytes as a reading of the file takes
-    // them, and `stamp` the file written.
-    void write(std::string_view inserted = {}, TextLineList* readBack = nullptr,
-               FileStamp* stamp = nullptr) const {
+    // The remaining lines in list order, with `inserted` directly behind the
+    // first of them (or alone) unless it is empty.
+    std::string result(std::string_view inserted = {}) const {
         std::string out;
-        out.reserve(bytes_.size() + 2 * pieces_.size() + inserted.size() + 2);
+        out.reserve(file_.bytes().size() + 2 * pieces_.size() + inserted.size() + 2);
         bool first = true;
         for (std::size_t position = 0; position < pieces_.size(); ++position) {
             const std::size_t piece = pieceAt(position);
@@ -95,11 +89,19 @@ public:
             out += inserted;
             out += "\r\n";
         }
-        WriteFileAtomically(userFile_, out, kUserFileMode);
+        return out;
+    }
+
+    // Writes the result; when asked, `readBack` then holds the written bytes
+    // as a reading of the file takes them, and `stamp` the file written.
+    void write(std::string_view inserted = {}, TextLineList* readBack = nullptr,
+               FileStamp* stamp = nullptr) const {
+        const std::string out = result(inserted);
+        file_.write(out);
         if (readBack != nullptr)
             *readBack = readLines(out);
         if (stamp != nullptr)
-            *stamp = StampOf(userFile_);
+            *stamp = file_.stamp();
     }
 
 private:
@@ -119,8 +121,7 @@ private:
         return position == 0 ? 0 : pieces_.size() - position;
     }
 
-    const std::string& userFile_;
-    std::string bytes_;
+    FileChange& file_;
     std::vector<std::string_view> pieces_;
     std::size_t dropped_[2] = {kNone, kNone};
 };
@@ -155,33 +156,33 @@ std::vector<std::string> ListGroupNames(const TextLineList& userLines) {
 namespace {
 
 bool storeLine(const std::string& userFile, const std::string& name, const std::string& line,
-               TextLineList* readBack, FileStamp* stamp) {
+               TextLineList* readBack, FileStamp* stamp, const WriteConsent& consent) {
     if (const InputRule rule = CheckUserLineText(name, line); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    const FolderLock lock(userFile);
-    UserFileEdit edit(userFile);
+    FileChange file(userFile, UserFileChange(consent));
+    UserFileEdit edit(file);
     const bool replaced = edit.dropAccount(name, line);
     edit.write(line, readBack, stamp);
     return replaced;
 }
 
 bool storeAccount(const std::string& userFile, const UserLine& user, TextLineList* readBack,
-                  FileStamp* stamp) {
+                  FileStamp* stamp, const WriteConsent& consent) {
     if (const InputRule rule = CheckUserLine(user); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    return storeLine(userFile, user.name, FormatUserLine(user), readBack, stamp);
+    return storeLine(userFile, user.name, FormatUserLine(user), readBack, stamp, consent);
 }
 
 } // namespace
 
-bool AddUserLine(const std::string& userFile, const UserLine& user) {
+bool AddUserLine(const std::string& userFile, const UserLine& user, const WriteConsent& consent) {
     const std::string line = FormatUserLine(user);
     if (const InputRule rule = CheckUserLine(user, line); rule != InputRule::Ok)
         throw InvalidInput(rule);
     if (const InputRule rule = CheckUserLineText(user.name, line); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    const FolderLock lock(userFile);
-    UserFileEdit edit(userFile);
+    FileChange file(userFile, UserFileChange(consent));
+    UserFileEdit edit(file);
     if (edit.dropAccount(user.name))
         return false;
     edit.write(line);
@@ -191,9 +192,9 @@ bool AddUserLine(const std::string& userFile, const UserLine& user) {
 namespace {
 
 void removeAccount(const std::string& userFile, const std::string& name, TextLineList* readBack,
-                   FileStamp* stamp) {
-    const FolderLock lock(userFile);
-    UserFileEdit edit(userFile);
+                   FileStamp* stamp, const WriteConsent& consent) {
+    FileChange file(userFile, UserFileChange(consent));
+    UserFileEdit edit(file);
     edit.dropAccount(name);
     edit.write({}, readBack, stamp);
 }
@@ -201,25 +202,46 @@ void removeAccount(const std::string& userFile, const std::string& name, TextLin
 } // namespace
 
 bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line) {
-    return storeLine(userFile, name, line, nullptr, nullptr);
+    return storeLine(userFile, name, line, nullptr, nullptr, {});
 }
 
 bool StoreUserLine(const std::string& userFile, const UserLine& user) {
-    return storeAccount(userFile, user, nullptr, nullptr);
+    return storeAccount(userFile, user, nullptr, nullptr, {});
 }
 
 bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines,
-                   FileStamp* stamp) {
-    return storeAccount(userFile, user, &userLines, stamp);
+                   FileStamp* stamp, const WriteConsent& consent) {
+    return storeAccount(userFile, user, &userLines, stamp, consent);
 }
 
 void RemoveUserLine(const std::string& userFile, const std::string& name) {
-    removeAccount(userFile, name, nullptr, nullptr);
+    removeAccount(userFile, name, nullptr, nullptr, {});
 }
 
 void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines,
-                    FileStamp* stamp) {
-    removeAccount(userFile, name, &userLines, stamp);
+                    FileStamp* stamp, const WriteConsent& consent) {
+    removeAccount(userFile, name, &userLines, stamp, consent);
+}
+
+std::string UserFileWith(FileChange& userFile, const std::string& name, const std::string& line) {
+    if (const InputRule rule = CheckUserLineText(name, line); rule != InputRule::Ok)
+        throw InvalidInput(rule);
+    UserFileEdit edit(userFile);
+    edit.dropAccount(name, line);
+    return edit.result(line);
+}
+
+std::string UserFileWithout(FileChange& userFile, const std::string& name) {
+    UserFileEdit edit(userFile);
+    edit.dropAccount(name);
+    return edit.result();
+}
+
+FileChange::Options UserFileChange(const WriteConsent& consent) {
+    FileChange::Options options;
+    options.newFileMode = kUserFileMode;
+    options.consent = consent;
+    return options;
 }
 
 bool SaveUserLineList(const TextLineList& userLines, const std::string& userFile) {

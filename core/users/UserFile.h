@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileChange.h"
 #include "core/lines/FileStamp.h"
 #include "core/lines/TextLineList.h"
 #include "core/users/UserLine.h"
@@ -28,8 +29,10 @@ std::vector<std::string> ListGroupNames(const TextLineList& userLines);
 
 // Reads the file into a list of its own, removes the first line whose field 1
 // is `name` and puts `line` directly behind the list's first line, then writes
-// the file, all under the folder lock (FileLock.h), so that a change another
-// program makes meanwhile is kept, or waits. True when a line was replaced,
+// the file, all as one change of the file opened once (FileChange.h), under
+// the folder lock, so that a change another program makes meanwhile is kept,
+// or waits. A file whose reading lost content is written only with the
+// caller's consent. True when a line was replaced,
 // false when one was added.
 // Raises InvalidInput (users/Validation.h) when CheckUserLineText refuses the
 // name or the line, and FileError when the file cannot be read or written;
@@ -43,12 +46,13 @@ bool StoreUserLine(const std::string& userFile, const UserLine& user);
 // accounts need not read the file again; when asked, `stamp` tells what file
 // that is. Both are unchanged when the store raises.
 bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineList& userLines,
-                   FileStamp* stamp = nullptr);
+                   FileStamp* stamp = nullptr, const WriteConsent& consent = {});
 
 // Stores the account as StoreUserLine does when no line has its name yet, with
 // one reading of the file under the folder lock; false, with nothing written,
 // when one has. InvalidInput and FileError as for StoreUserLine.
-bool AddUserLine(const std::string& userFile, const UserLine& user);
+bool AddUserLine(const std::string& userFile, const UserLine& user,
+                 const WriteConsent& consent = {});
 
 // Reads the file into a list of its own, removes the first line whose field 1
 // is `name` and writes the list back, also when no line matched; under the
@@ -57,7 +61,17 @@ void RemoveUserLine(const std::string& userFile, const std::string& name);
 // As above, and leaves in `userLines` what the file now reads as, and in
 // `stamp`, when asked, what file that is.
 void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines,
-                    FileStamp* stamp = nullptr);
+                    FileStamp* stamp = nullptr, const WriteConsent& consent = {});
+
+// The options of a change of a user file: new files private, the caller's
+// consent to a lossy reading passed on.
+FileChange::Options UserFileChange(const WriteConsent& consent = {});
+// What a user file opened for a change holds once `line` is stored as the
+// account `name`, as StoreUserLine stores it (InvalidInput as there), and
+// without the account's first line (in list order): for a change that checks
+// the file first, or spans several files.
+std::string UserFileWith(FileChange& userFile, const std::string& name, const std::string& line);
+std::string UserFileWithout(FileChange& userFile, const std::string& name);
 
 // Writes the list to the file. False, with nothing written, when the list is
 // empty: the caller tells the user that the file was not saved.

@@ -8,32 +8,6 @@ namespace vantor {
 
 namespace {
 
-const char* describe(InputRule rule) {
-    switch (rule) {
-    case InputRule::Ok:
-        return "accepted";
-    case InputRule::FieldHasLineBreak:
-        return "a line break is not allowed here";
-    case InputRule::FieldHasColon:
-        return "':' is not allowed in an account field";
-    case InputRule::NameEmpty:
-        return "the user name is empty";
-    case InputRule::NameHasAt:
-        return "'@' is not allowed in a user name";
-    case InputRule::NameTooLong:
-        return "the user name is longer than 63 bytes";
-    case InputRule::LineTooLong:
-        return "the account line is longer than 511 bytes";
-    case InputRule::LineNameMismatch:
-        return "the account line does not belong to the user name";
-    case InputRule::AddressMalformed:
-        return "not a dotted IPv4 address or a prefix of one ending in '.'";
-    case InputRule::FieldHasEndByte:
-        return "a byte 0x1A or NUL is not allowed here";
-    }
-    return "invalid input";
-}
-
 // One number 0 to 255 without leading zeros, taken from the front of `text`.
 bool takeOctet(std::string_view& text) {
     std::size_t digits = 0;
@@ -60,8 +34,6 @@ bool passesAsUserLine(std::string_view line) {
 }
 
 } // namespace
-
-InvalidInput::InvalidInput(InputRule rule) : std::invalid_argument(describe(rule)), rule_(rule) {}
 
 InputRule CheckLineText(std::string_view text) {
     // Almost every text passes: one pass over it tells, and only a text that

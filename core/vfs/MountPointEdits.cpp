@@ -1,9 +1,6 @@
 #include "core/vfs/MountPointEdits.h"
 
-#include "core/lines/FileLock.h"
-#include "core/lines/FileSystem.h"
 #include "core/lines/LinePieces.h"
-#include "core/lines/WholeFile.h"
 
 #include <optional>
 
@@ -19,13 +16,21 @@ std::string virtualPathOf(std::string_view line) {
     return path;
 }
 
+using Lines = std::vector<std::string_view>;
+
 // The position of the first line of the virtual path, leaving out `skip`.
-std::optional<std::size_t> lineOf(const FileLines& file, std::string_view virtualPath,
+std::optional<std::size_t> lineOf(const Lines& lines, std::string_view virtualPath,
                                   std::optional<std::size_t> skip = std::nullopt) {
-    for (std::size_t i = 0; i < file.lines.size(); ++i)
-        if (i != skip && virtualPathOf(file.lines[i]) == virtualPath)
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (i != skip && virtualPathOf(lines[i]) == virtualPath)
             return i;
     return std::nullopt;
+}
+
+FileChange::Options vfsChange(const WriteConsent& consent) {
+    FileChange::Options options;
+    options.consent = consent;
+    return options;
 }
 
 // The refusal of a mount point about to be stored, if any.
@@ -39,62 +44,68 @@ std::optional<MountEdit> refusalOf(const MountPoint& mount) {
 
 } // namespace
 
-MountEdit AddMountPoint(const std::string& vfsFile, const MountPoint& mount) {
+MountEdit AddMountPoint(const std::string& vfsFile, const MountPoint& mount,
+                        const WriteConsent& consent) {
     if (const auto refused = refusalOf(mount))
         return *refused;
-    const FolderLock lock(vfsFile);
-    FileLines file = ReadFileLines(vfsFile);
-    if (lineOf(file, mount.virtualPath))
+    FileChange file(vfsFile, vfsChange(consent));
+    Lines lines = DistinctLinePieces(file.bytes());
+    if (lineOf(lines, mount.virtualPath))
         return {Outcome::VirtualPathExists};
     const std::string line = FormatMountPoint(mount);
-    file.lines.push_back(line);
-    WriteFileAtomically(vfsFile, JoinLines(file.lines));
+    lines.push_back(line);
+    file.write(JoinLines(lines));
     return {};
 }
 
 MountEdit ChangeMountPoint(const std::string& vfsFile, const std::string& virtualPath,
-                           const std::function<void(MountPoint&)>& change) {
-    const FolderLock lock(vfsFile);
-    FileLines file = ReadFileLines(vfsFile);
-    const auto at = lineOf(file, virtualPath);
+                           const std::function<void(MountPoint&)>& change,
+                           const WriteConsent& consent) {
+    FileChange file(vfsFile, vfsChange(consent));
+    Lines lines = DistinctLinePieces(file.bytes());
+    const auto at = lineOf(lines, virtualPath);
     if (!at)
         return {Outcome::VirtualPathUnknown};
     MountPoint mount;
-    ParseMountPoint(file.lines[*at], mount);
+    ParseMountPoint(lines[*at], mount);
     change(mount);
     if (virtualPath == "/" && mount.virtualPath != "/")
         return {Outcome::RootRenameRefused};
     if (const auto refused = refusalOf(mount))
         return *refused;
-    if (lineOf(file, mount.virtualPath, at))
+    if (lineOf(lines, mount.virtualPath, at))
         return {Outcome::VirtualPathExists};
     const std::string line = FormatMountPoint(mount);
-    file.lines[*at] = line;
-    WriteFileAtomically(vfsFile, JoinLines(file.lines));
+    lines[*at] = line;
+    file.write(JoinLines(lines));
     return {};
 }
 
-MountEdit RemoveMountPoint(const std::string& vfsFile, const std::string& virtualPath) {
+MountEdit RemoveMountPoint(const std::string& vfsFile, const std::string& virtualPath,
+                           const WriteConsent& consent) {
     if (virtualPath == "/")
         return {Outcome::RootDeleteRefused};
-    const FolderLock lock(vfsFile);
-    FileLines file = ReadFileLines(vfsFile);
-    const auto at = lineOf(file, virtualPath);
+    FileChange file(vfsFile, vfsChange(consent));
+    Lines lines = DistinctLinePieces(file.bytes());
+    const auto at = lineOf(lines, virtualPath);
     if (!at)
         return {Outcome::VirtualPathUnknown};
-    file.lines.erase(file.lines.begin() + static_cast<std::ptrdiff_t>(*at));
-    WriteFileAtomically(vfsFile, JoinLines(file.lines));
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*at));
+    file.write(JoinLines(lines));
     return {};
+}
+
+std::string RootMountPointFile(const std::string& rootDirectory) {
+    return DefaultRootLine(rootDirectory, std::string(kDefaultOwnerName),
+                           std::string(kDefaultOwnerName), RootLineFormat::WizardPage) +
+           "\r\n";
 }
 
 bool WriteRootMountPointIfMissing(const std::string& vfsFile, const std::string& rootDirectory) {
-    const FolderLock lock(vfsFile);
-    if (SECFileSystem().FileExists(vfsFile))
+    FileChange file(vfsFile);
+    if (file.exists())
         return false;
-    TextLineList lines;
-    lines.add(DefaultRootLine(rootDirectory, std::string(kDefaultOwnerName),
-                              std::string(kDefaultOwnerName), RootLineFormat::WizardPage));
-    WriteLineList(lines, vfsFile);
+    file.write(RootMountPointFile(rootDirectory));
     return true;
 }
 

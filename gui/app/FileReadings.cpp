@@ -65,6 +65,12 @@ bool mayReplaceWith(QWidget* owner, const FileLedger& ledger, const std::string&
     return mayReplace(owner, ledger, path);
 }
 
+WriteConsent consentFor(const FileLedger& ledger, const std::string& path) {
+    WriteConsent consent;
+    consent.lossAccepted = ledger.of(path).known == FileLedger::Known::Lossy;
+    return consent;
+}
+
 void noteListWritten(FileLedger& ledger, std::string& listFrom, const std::string& path) {
     ledger.noteWritten(path);
     listFrom = path;

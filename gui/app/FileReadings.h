@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/FileChange.h"
 #include "core/lines/FileStamp.h"
 #include "core/server/WizardState.h"
 
@@ -40,6 +41,10 @@ bool mayReplace(QWidget* owner, const FileLedger& ledger, const std::string& pat
 // agrees.
 bool mayReplaceWith(QWidget* owner, const FileLedger& ledger, const std::string& path,
                     const std::string& listFrom);
+
+// What a write after mayReplace or mayReplaceWith consents to: a reading
+// that lost content was told and agreed to, so the core may write the file.
+WriteConsent consentFor(const FileLedger& ledger, const std::string& path);
 
 // After a list was written to `path`: the file is known whole, and the list
 // counts as read from it.

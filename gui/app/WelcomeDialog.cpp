@@ -52,7 +52,11 @@ bool isHomeFolder(const QString& folder) {
 // Read again after every action, since an action may have written the first
 // definition file into the folder.
 void WelcomeDialog::showWorkingFolder() {
-    const std::string folder = CurrentDirectory();
+    std::string folder; // none shown when it cannot be determined
+    try {
+        folder = CurrentDirectory();
+    } catch (const FileError&) {
+    }
     const QString shown = QDir::toNativeSeparators(toQt(folder));
     form_->folderPathLabel->setFullText(shown);
     form_->folderPathLabel->setToolTip(shown);

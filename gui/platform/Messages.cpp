@@ -71,8 +71,9 @@ bool checkPathUsable(QWidget* owner, const std::string& path) {
 }
 
 bool currentDirectoryFor(QWidget* owner, std::string& directory) {
-    directory = CurrentDirectory();
-    if (directory.empty()) {
+    try {
+        directory = CurrentDirectory();
+    } catch (const FileError&) {
         showError(owner, Str::CurrentDirectoryUnreadable);
         return false;
     }

@@ -353,7 +353,8 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
     runFileAction(this, [&] {
         if (!mayReplace(this, state_.files, state_.design.userFile))
             return;
-        StoreUserLine(state_.design.userFile, user, state_.userLines, &userStamp_);
+        StoreUserLine(state_.design.userFile, user, state_.userLines, &userStamp_,
+                      consentFor(state_.files, state_.design.userFile));
         noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
         showStoredAccounts();
     });
@@ -367,7 +368,8 @@ void UserManagerDialog::deleteAccount() {
     runFileAction(this, [&] {
         if (!mayReplace(this, state_.files, state_.design.userFile))
             return;
-        RemoveUserLine(state_.design.userFile, name, state_.userLines, &userStamp_);
+        RemoveUserLine(state_.design.userFile, name, state_.userLines, &userStamp_,
+                       consentFor(state_.files, state_.design.userFile));
         noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
         showStoredAccounts();
     });
@@ -393,7 +395,8 @@ void UserManagerDialog::addAddress() {
     runFileAction(this, [&] {
         const std::string& allowFile = state_.design.allowFile;
         if (!mayReplaceWith(this, state_.files, allowFile, state_.allowedFrom) ||
-            !AddAllowedAddress(allowFile, state_.allowed, name, address))
+            !AddAllowedAddress(allowFile, state_.allowed, name, address,
+                               consentFor(state_.files, allowFile)))
             return;
         noteListWritten(state_.files, state_.allowedFrom, allowFile);
         // A reading would order the entries otherwise.
@@ -420,7 +423,8 @@ void UserManagerDialog::deleteAddress() {
             const std::string& allowFile = state_.design.allowFile;
             if (!mayReplaceWith(this, state_.files, allowFile, state_.allowedFrom))
                 return;
-            RemoveAllowedAddress(allowFile, state_.allowed, name, address);
+            RemoveAllowedAddress(allowFile, state_.allowed, name, address,
+                                 consentFor(state_.files, allowFile));
             noteListWritten(state_.files, state_.allowedFrom, allowFile);
             addressesAsRead_ = false;
             removed = true;

@@ -86,16 +86,20 @@ TEST(Paths, DirectoryNameIsTheTwinOfBaseName) {
     EXPECT_EQ(DirectoryName("a.vfs"), ".");
 }
 
-TEST(CurrentDirectory, IsEmptyOnceTheFolderIsGone) {
+TEST(CurrentDirectory, IsAFileErrorOnceTheFolderIsGone) {
     TempDir dir;
     const std::string gone = dir.file("gone");
     std::filesystem::create_directory(gone);
     {
         vantor::test::CurrentDirGuard inGone(gone);
         std::filesystem::remove(gone);
-        EXPECT_EQ(CurrentDirectory(), "");
-        // An empty directory is no directory: nothing is found "in" it.
-        EXPECT_FALSE(FindSingleMatch("", "*").firstPath);
+        // Names built from an empty folder would land in the root folder.
+        try {
+            CurrentDirectory();
+            ADD_FAILURE() << "a removed folder has no name";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.fault(), FileFault::NoWorkingFolder);
+        }
     }
 }
 
