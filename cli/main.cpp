@@ -3,10 +3,8 @@
 // to standard output, every message to standard error in the user's
 // language, and the exit code says how the command ended.
 #include "cli/Admin.h"
-#include "core/lines/FileLock.h"
-#include "core/server/IniFile.h"
-#include "texts/RuleTexts.h"
-#include "texts/Strings.h"
+#include "core/lines/Errors.h"
+#include "texts/ErrorTexts.h"
 #include "texts/Translation.h"
 
 #include <CLI/CLI.hpp>
@@ -50,10 +48,8 @@ public:
     static QString usage(const CLI::ParseError& error) {
         return tr("%1 (see --help)").arg(QString::fromStdString(error.what()));
     }
-    static QString busy(const FileError& error) {
-        return tr("another program is changing the files of the folder of %1 , nothing was "
-                  "written , please try again")
-            .arg(shown(error.fileName()));
+    static QString readingLost(const QString& text) {
+        return tr("%1 ; vantor-admin check tells more , and --force writes it anyway").arg(text);
     }
 };
 
@@ -66,18 +62,16 @@ int run(Session& session) {
         if (!stop.message.isEmpty())
             tell(stop.message);
         return stop.code;
-    } catch (const FileBusy& busy) {
-        tell(MainTexts::busy(busy));
-        return kExitFile;
     } catch (const FileError& error) {
-        tell(
-            loadString(Str::FileErrorMessage).arg(shown(error.fileName()), fileErrorReason(error)));
+        // Writing back what a reading lost is refused, not a failure of the file.
+        if (error.fault() == FileFault::ReadingLost) {
+            tell(MainTexts::readingLost(errorText(error)));
+            return kExitRefused;
+        }
+        tell(errorText(error));
         return kExitFile;
-    } catch (const InvalidInput& refused) {
-        tell(inputRuleText(refused.rule()));
-        return kExitRefused;
-    } catch (const LineBreakRefused&) {
-        tell(loadString(Str::TextLineBreak));
+    } catch (const std::invalid_argument& refused) {
+        tell(errorText(refused));
         return kExitRefused;
     }
 }

@@ -3,8 +3,6 @@
 #include "core/lines/TextLineList.h"
 #include "texts/Strings.h"
 
-#include <cerrno>
-
 namespace vantor {
 
 namespace {
@@ -65,29 +63,6 @@ QString mountPointRuleText(MountPointRule rule) {
         return loadString(Str::VirtualPathNotFull);
     }
     return {};
-}
-
-QString fileErrorReason(const FileError& error) {
-    switch (error.errorNumber()) {
-    case EACCES:
-    case EPERM:
-        return loadString(Str::FileReasonDenied);
-    case ENOENT:
-    case ENOTDIR:
-        return loadString(Str::FileReasonMissing);
-    case EISDIR:
-        return loadString(Str::FileReasonFolder);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return loadString(Str::FileReasonDiskFull);
-    case EROFS:
-        return loadString(Str::FileReasonReadOnly);
-    case ENAMETOOLONG:
-        return loadString(Str::FileReasonNameTooLong);
-    default:
-        return QString::fromLocal8Bit(error.reason());
-    }
 }
 
 } // namespace vantor

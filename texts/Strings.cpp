@@ -235,8 +235,64 @@ constexpr Entry kTable[] = {
     {Str::WorkingFolderBrowseTitle,
      QT_TRANSLATE_NOOP("StringTable", "Choose the FTP server's directory")},
     {Str::FileBusy,
-     QT_TRANSLATE_NOOP("StringTable", "another program is changing the file %1 , setup wrote "
-                                      "nothing , please try again later")},
+     QT_TRANSLATE_NOOP("StringTable", "another program is changing the file %1 , nothing was "
+                                      "written , please try again later")},
+    {Str::FileReasonNotRegular,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "it is not a regular file ( a pipe , a device or a socket )")},
+    {Str::FileReasonTooLarge,
+     QT_TRANSLATE_NOOP("StringTable", "it is larger than any definition file ( 64 MiB ) , or "
+                                      "writing it would make it so")},
+    {Str::FileReasonDanglingLink,
+     QT_TRANSLATE_NOOP("StringTable", "it is a symbolic link that leads to no file")},
+    {Str::FileReasonPlantedLink,
+     QT_TRANSLATE_NOOP("StringTable", "its path holds a link that another user put into a "
+                                      "folder everyone may write to , which is not followed")},
+    {Str::FileReasonPlantedFile,
+     QT_TRANSLATE_NOOP("StringTable", "it belongs to another user of a folder everyone may write "
+                                      "to , so nothing is written into it")},
+    {Str::FileReasonHardLinks,
+     QT_TRANSLATE_NOOP("StringTable", "it has %1 names ( hard links ) , and writing it anew "
+                                      "would part it from the others")},
+    {Str::FileReasonOwnerChange,
+     QT_TRANSLATE_NOOP("StringTable", "it belongs to %1 , and writing it anew as %2 would make %2 "
+                                      "its owner ; write it as %1 or as the administrator")},
+    {Str::FileReasonGroupNotKept,
+     QT_TRANSLATE_NOOP("StringTable", "its group can not be kept for the new file")},
+    {Str::FileReasonAccessListNotKept,
+     QT_TRANSLATE_NOOP("StringTable", "its access control list can not be kept for the new file")},
+    {Str::FileReasonAttributesNotKept,
+     QT_TRANSLATE_NOOP("StringTable", "its extended attributes can not be kept for the new file")},
+    {Str::FileReasonPermissionsNotKept,
+     QT_TRANSLATE_NOOP("StringTable", "its permissions can not be kept for the new file")},
+    {Str::FileReasonImmutable,
+     QT_TRANSLATE_NOOP("StringTable", "it is marked unchangeable ( chattr +i )")},
+    {Str::FileReasonAppendOnly,
+     QT_TRANSLATE_NOOP("StringTable", "it is marked append-only ( chattr +a )")},
+    {Str::FileReasonFolderUnreadable,
+     QT_TRANSLATE_NOOP("StringTable", "its folder can not be read")},
+    {Str::FileReasonInterrupted,
+     QT_TRANSLATE_NOOP("StringTable", "the system call was interrupted")},
+    {Str::FileReasonInputOutput,
+     QT_TRANSLATE_NOOP("StringTable", "the disk reported an input or output error")},
+    {Str::NoWorkingFolder,
+     QT_TRANSLATE_NOOP("StringTable", "the working folder cannot be determined ( it was removed , "
+                                      "or a folder above it can not be searched ) , nothing was "
+                                      "written")},
+    {Str::FileNotDurable,
+     QT_TRANSLATE_NOOP("StringTable", "the file %1 was written , but its folder could not be "
+                                      "flushed to the disk : the change may not survive a power "
+                                      "cut")},
+    {Str::FileReadingLost,
+     QT_TRANSLATE_NOOP("StringTable", "the file %1 was read only in part ( line %2 : %3 ) , and "
+                                      "writing it back would drop what was not read , so nothing "
+                                      "was written")},
+    {Str::LossEndByte, QT_TRANSLATE_NOOP("StringTable", "a byte 0x1A ends it early")},
+    {Str::LossLongLine,
+     QT_TRANSLATE_NOOP("StringTable", "a line longer than %1 bytes is read in pieces")},
+    {Str::FilesPartlyChanged,
+     QT_TRANSLATE_NOOP("StringTable", "the file %1 could not be put in place ( %2 ) after these "
+                                      "files were already changed : %3")},
     {Str::ActionFailed,
      QT_TRANSLATE_NOOP("StringTable", "setup could not finish this action : %1")},
     {Str::FileChangedQuestion,

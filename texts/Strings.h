@@ -108,6 +108,31 @@ enum class Str : int {
     AnswerOverwrite = 198,
     AnswerReload = 199,
 
+    // Why a definition file was not read or written, beyond the system's
+    // own words; the reasons follow "the file %1 can not be read or written : ".
+    FileReasonNotRegular = 230,
+    FileReasonTooLarge = 231,
+    FileReasonDanglingLink = 232,
+    FileReasonPlantedLink = 233,
+    FileReasonPlantedFile = 234,
+    FileReasonHardLinks = 235,   // %1: the number of names
+    FileReasonOwnerChange = 236, // %1: the owner, %2: the writer
+    FileReasonGroupNotKept = 237,
+    FileReasonAccessListNotKept = 238,
+    FileReasonAttributesNotKept = 239,
+    FileReasonPermissionsNotKept = 240,
+    FileReasonImmutable = 241,
+    FileReasonAppendOnly = 242,
+    FileReasonFolderUnreadable = 243,
+    FileReasonInterrupted = 244,
+    FileReasonInputOutput = 245,
+    NoWorkingFolder = 246,
+    FileNotDurable = 247,  // %1: the file
+    FileReadingLost = 248, // %1: the file, %2: the line, %3: what was lost
+    LossEndByte = 249,
+    LossLongLine = 250,       // %1: the limit
+    FilesPartlyChanged = 251, // %1: the file, %2: why, %3: the files changed
+
     // The working folder line of the start dialog.
     WorkingFolderCaption = 200,
     WorkingFolderHomeHint = 201,

@@ -106,9 +106,9 @@ FileError FileError::ownerChange(const std::string& fileName, std::uint32_t owne
     return error;
 }
 
-FileError FileError::accessNotKept(const std::string& fileName, const std::string& what) {
+FileError FileError::accessNotKept(const std::string& fileName, AccessPart part) {
     FileError error(fileName, FileFault::AccessNotKept);
-    error.reason_ = what + " can not be carried over to the new file, so it was not written";
+    error.accessPart_ = part;
     return error;
 }
 

@@ -37,7 +37,7 @@ enum class FileFault {
     PlantedFile,     // a file another user put into such a folder: not written to
     HardLinks,       // linkCount(): a rewrite would part the file from its other names
     OwnerChange,     // owner(), newOwner(): a rewrite would give the file another owner
-    AccessNotKept,   // reason(): what of its access could not be carried over
+    AccessNotKept,   // accessPart(): what of its access could not be carried over
     Immutable,       // marked unchangeable (chattr +i)
     AppendOnly,      // marked append-only (chattr +a)
     NoWorkingFolder, // the working folder was removed or cannot be named
@@ -47,6 +47,9 @@ enum class FileFault {
     ReadingLost,  // loss(): writing back what was read would drop content
     PartlyChanged // changed(): the files already replaced when the next rename failed
 };
+
+// What of a file's access a rewrite could not carry over.
+enum class AccessPart { Group, AccessList, Attributes, Permissions };
 
 // A file could not be opened, read, created or written. Raised by the core and
 // caught at the boundary of each user action, which names the file to the user.
@@ -65,13 +68,14 @@ public:
     std::uint64_t linkCount() const noexcept { return linkCount_; }
     std::uint32_t owner() const noexcept { return owner_; }
     std::uint32_t newOwner() const noexcept { return newOwner_; }
+    AccessPart accessPart() const noexcept { return accessPart_; }
     const ReadingLoss& loss() const noexcept { return loss_; }
     const std::vector<std::string>& changed() const noexcept { return changed_; }
 
     static FileError hardLinks(const std::string& fileName, std::uint64_t count);
     static FileError ownerChange(const std::string& fileName, std::uint32_t owner,
                                  std::uint32_t newOwner);
-    static FileError accessNotKept(const std::string& fileName, const std::string& what);
+    static FileError accessNotKept(const std::string& fileName, AccessPart part);
     static FileError readingLost(const std::string& fileName, const ReadingLoss& loss);
     // `failed` is the file whose rename failed, with its error number.
     static FileError partlyChanged(const std::string& failed, int errorNumber,
@@ -85,6 +89,7 @@ private:
     std::uint64_t linkCount_ = 0;
     std::uint32_t owner_ = 0;
     std::uint32_t newOwner_ = 0;
+    AccessPart accessPart_ = AccessPart::Permissions;
     ReadingLoss loss_;
     std::vector<std::string> changed_;
 };

@@ -67,7 +67,7 @@ void keepOwnerAndGroup(int fd, const struct stat& old, const std::string& fileNa
     if (now.st_uid != old.st_uid)
         throw FileError::ownerChange(fileName, old.st_uid, now.st_uid);
     if (now.st_gid != old.st_gid && (old.st_mode & S_IRWXG) != 0)
-        throw FileError::accessNotKept(fileName, "its group");
+        throw FileError::accessNotKept(fileName, AccessPart::Group);
 }
 
 void copyAttribute(int fd, int oldFd, const std::string& name, const std::string& fileName) {
@@ -88,13 +88,13 @@ void copyAttribute(int fd, int oldFd, const std::string& name, const std::string
             [&](char* data, std::size_t size) { return ::fgetxattr(fd, name.c_str(), data, size); },
             present) ||
         present != value)
-        throw FileError::accessNotKept(fileName, name == kAccessList ? "its access control list"
-                                                                     : "its extended attributes");
+        throw FileError::accessNotKept(fileName, name == kAccessList ? AccessPart::AccessList
+                                                                     : AccessPart::Attributes);
 }
 
 void dropInheritedList(int fd, const std::string& fileName) {
     if (::fremovexattr(fd, kAccessList) != 0 && errno != ENODATA && errno != ENOTSUP)
-        throw FileError::accessNotKept(fileName, "its access control list");
+        throw FileError::accessNotKept(fileName, AccessPart::AccessList);
 }
 
 } // namespace
@@ -118,7 +118,7 @@ void CarryOverAccess(int fd, int oldFd, const struct stat& old, const std::strin
     if (System().fstat(fd, &now) != 0)
         throw FileError(fileName, errno);
     if ((now.st_mode & 0777 & ~old.st_mode) != 0)
-        throw FileError::accessNotKept(fileName, "its permissions");
+        throw FileError::accessNotKept(fileName, AccessPart::Permissions);
 }
 
 void SetNewFileAccess(int fd, unsigned mode, const std::string& fileName) {

@@ -1,10 +1,10 @@
 #include "gui/platform/Messages.h"
 
-#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/Ui.h"
+#include "texts/ErrorTexts.h"
 
 #include <optional>
 
@@ -31,13 +31,7 @@ void showNotice(QWidget* owner, Str text) {
 }
 
 void reportFileError(QWidget* owner, const FileError& error) {
-    if (dynamic_cast<const FileBusy*>(&error) != nullptr) {
-        showError(owner, loadString(Str::FileBusy).arg(toQt(error.fileName())));
-        return;
-    }
-    showError(
-        owner,
-        loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), fileErrorReason(error)));
+    showError(owner, fileErrorText(error));
 }
 
 namespace {

@@ -46,8 +46,8 @@ template <typename Action> bool runFileAction(QWidget* owner, Action&& action);
 
 } // namespace vantor
 
-#include "core/lines/TextLineList.h"
-#include "core/server/IniFile.h"
+#include "core/lines/Errors.h"
+#include "texts/ErrorTexts.h"
 #include "texts/RuleTexts.h"
 
 #include <exception>
@@ -59,14 +59,8 @@ template <typename Action> bool vantor::runFileAction(QWidget* owner, Action&& a
     } catch (const FileError& error) {
         reportFileError(owner, error);
         return false;
-    } catch (const InvalidInput& refused) {
-        showError(owner, inputRuleText(refused.rule()));
-        return false;
-    } catch (const LineBreakRefused&) {
-        showError(owner, Str::TextLineBreak);
-        return false;
     } catch (const std::exception& failure) {
-        reportActionFailure(owner, failure.what());
+        showError(owner, errorText(failure));
         return false;
     } catch (...) {
         reportActionFailure(owner, nullptr);

@@ -326,10 +326,6 @@
         <source>%1 (see --help)</source>
         <translation>%1（請參閱 --help）</translation>
     </message>
-    <message>
-        <source>another program is changing the files of the folder of %1 , nothing was written , please try again</source>
-        <translation>另一個程式正在修改 %1 所在資料夾的檔案，沒有寫入任何東西，請再試一次</translation>
-    </message>
 </context>
 <context>
     <name>ServerTexts</name>

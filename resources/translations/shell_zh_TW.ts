@@ -335,10 +335,6 @@
         <translation>選擇 FTP 伺服器的目錄</translation>
     </message>
     <message>
-        <source>another program is changing the file %1 , setup wrote nothing , please try again later</source>
-        <translation>另一個程式正在變更檔案 %1，安裝程式沒有寫入任何內容，請稍後再試</translation>
-    </message>
-    <message>
         <source>setup could not finish this action : %1</source>
         <translation>安裝程式無法完成此動作：%1</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "core/lines/FileLock.h"
 #include "core/lines/TextLineList.h"
+#include "core/server/IniFile.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/FolderBrowser.h"
 #include "gui/app/ListBoxLines.h"
