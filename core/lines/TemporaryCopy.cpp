@@ -138,14 +138,20 @@ void TemporaryCopy::make(const std::string& fileName, std::string_view bytes,
 }
 
 struct stat TemporaryCopy::replace(const std::string& targetName, const std::string& fileName) {
-    if (System().renameat(folder_, name_.c_str(), folder_, targetName.c_str()) != 0)
-        throw FileError(fileName, errno);
-    name_.clear();
     struct stat status {};
     if (System().fstat(fd_.get(), &status) != 0)
         throw FileError(fileName, errno);
-    if (!fd_.close())
+    if (System().renameat(folder_, name_.c_str(), folder_, targetName.c_str()) != 0)
         throw FileError(fileName, errno);
+    name_.clear();
+    // The rename changes the file's change time. Once it is done the change
+    // has happened, and nothing after it is reported as a failure of it: the
+    // status from before stands in where the new one cannot be had, and the
+    // content was flushed before, so a late error of the close says nothing new.
+    struct stat renamed {};
+    if (System().fstat(fd_.get(), &renamed) == 0)
+        status = renamed;
+    fd_.reset();
     return status;
 }
 

@@ -1,6 +1,7 @@
 #include "core/lines/WholeFile.h"
 #include "core/lines/TextLineList.h"
 
+#include "OtherUser.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -233,26 +234,6 @@ std::string attribute(const std::string& file, const char* name) {
     char value[256];
     const ssize_t size = ::getxattr(file.c_str(), name, value, sizeof value);
     return size < 0 ? std::string() : std::string(value, static_cast<std::size_t>(size));
-}
-
-// The exit code of `action` run as the account nobody with the given groups:
-// 0 done, 2 a file error, 3 the refusal of a change of owner.
-int asNobody(std::vector<gid_t> groups, const std::function<void()>& action) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(65534) != 0 ||
-            ::setuid(65534) != 0)
-            ::_exit(1);
-        try {
-            action();
-        } catch (const FileError& error) {
-            ::_exit(error.fault() == FileFault::OwnerChange ? 3 : 2);
-        }
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WEXITSTATUS(status);
 }
 
 } // namespace
