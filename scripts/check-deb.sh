@@ -117,20 +117,25 @@ if [ "$galaxy_version" != "$wanted_version" ]; then
   fail "the collection's galaxy.yml has version '$galaxy_version', not $wanted_version"
 fi
 
-# The null runner installs the packages on this machine; those that were not
-# installed before are purged again, so that a run leaves no trace.
+# The null runner installs the packages on this machine, as root; those that
+# were not installed before are purged again, so that a run leaves no trace.
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+else
+  as_root=(sudo)
+fi
 ours=(vantor-admin vantor-wizard ansible-vantor-ftp)
 installed_before=$(dpkg-query -W -f='${db:Status-Status} ${Package}\n' "${ours[@]}" 2>/dev/null |
   awk '$1 == "installed" { print $2 }' || true)
 tests_out="$out/autopkgtest"
 rm -rf "$tests_out"
-if ! autopkgtest --output-dir "$tests_out" "$changes" -- null; then
+if ! "${as_root[@]}" autopkgtest --output-dir "$tests_out" "$changes" -- null; then
   fail "autopkgtest failed (log in $tests_out)"
 fi
 for package in "${ours[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
   if ! grep -qx "$package" <<<"$installed_before" && [ -n "$status" ] && [ "$status" != not-installed ]; then
-    dpkg --purge "$package"
+    "${as_root[@]}" dpkg --purge "$package"
   fi
 done
 
