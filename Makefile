@@ -20,7 +20,7 @@ CTEST_FLAGS ?= --output-on-failure -j$(JOBS)
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: run test bootstrap build check-format check-layers format bench deb check-deb fuzz fuzz-build clean
+.PHONY: run test bootstrap build check-format check-layers format bench deb check-deb check-deb-chroot fuzz fuzz-build clean
 
 bootstrap:
 	bash scripts/bootstrap.sh
@@ -82,6 +82,12 @@ deb: bootstrap
 # libraries, the Recommends, the documentation and autopkgtest.
 check-deb: deb
 	bash scripts/check-deb.sh $(DEB_BUILD)
+
+# Each package on a bare Debian 12 root of its own: what it pulls in, and that
+# installing, removing and purging it leaves nothing behind. Needs the network
+# for debootstrap and apt; not part of CI.
+check-deb-chroot: deb
+	bash scripts/check-deb-chroot.sh $(DEB_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(DEB_BUILD) $(FUZZ_BUILD)
