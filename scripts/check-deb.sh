@@ -112,7 +112,7 @@ done
 collection="$root/ansible-vantor-ftp/usr/share/ansible/collections/ansible_collections/vantor/ftp"
 galaxy_version=$(sed -n 's/^version: *//p' "$collection/galaxy.yml" 2>/dev/null)
 wanted_version=$version
-while [ "$(tr -cd . <<<"$wanted_version")" != .. ]; do wanted_version+=.0; done
+while [ "$(tr -cd . <<<"$wanted_version" | wc -c)" -lt 2 ]; do wanted_version+=.0; done
 if [ "$galaxy_version" != "$wanted_version" ]; then
   fail "the collection's galaxy.yml has version '$galaxy_version', not $wanted_version"
 fi
