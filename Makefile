@@ -1,8 +1,9 @@
 # The commands of the README:
 #   make run   sets up, builds and starts the wizard
 #   make test  sets up, builds from scratch and runs every test, headless
-#   make deb   builds the Debian package into build-deb/
-#   make check-deb  builds the package and checks it with lintian and hardening-check
+#   make deb   builds the Debian source and binary packages into build-deb/
+#   make check-deb  builds them and checks them with lintian, hardening-check
+#              and autopkgtest
 # Each installs what it needs through scripts/bootstrap.sh first.
 
 JOBS        ?= $(shell nproc)
@@ -19,7 +20,7 @@ CTEST_FLAGS ?= --output-on-failure -j$(JOBS)
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: run test bootstrap build check-format check-layers format bench deb check-deb fuzz fuzz-build clean
+.PHONY: run test bootstrap build check-format check-layers format bench deb check-deb check-deb-chroot fuzz fuzz-build clean
 
 bootstrap:
 	bash scripts/bootstrap.sh
@@ -70,15 +71,23 @@ bench: bootstrap
 	./$(BENCH_BUILD)/bench/gui/vantor_gui_benchmarks
 	./$(BENCH_BUILD)/bench/cli/vantor_cli_benchmarks
 
-# Built as Debian builds its packages (the flags of dpkg-buildflags, all
-# hardening, stripped), with everything the project installs and no tests.
+# Built from the source package in debian/ with dpkg-buildpackage, as Debian
+# builds its packages (the flags of dpkg-buildflags, all hardening, stripped,
+# no tests), in a copy of the tree inside build-deb/.
 deb: bootstrap
 	JOBS=$(JOBS) bash scripts/build-deb.sh $(DEB_BUILD)
 
-# The package as a maintainer checks it: lintian without errors or warnings,
-# hardening-check on every program, the Recommends and the documentation.
+# The packages as a maintainer checks them: lintian without errors or
+# warnings, hardening-check on every program, vantor-admin without desktop
+# libraries, the Recommends, the documentation and autopkgtest.
 check-deb: deb
 	bash scripts/check-deb.sh $(DEB_BUILD)
+
+# Each package on a bare Debian 12 root of its own: what it pulls in, and that
+# installing, removing and purging it leaves nothing behind. Needs the network
+# for debootstrap and apt; not part of CI.
+check-deb-chroot: deb
+	bash scripts/check-deb-chroot.sh $(DEB_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(DEB_BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the benchmarks need.
+# Installs every Debian package the build, the tests, the benchmarks and the
+# Debian packages' build and checks need, and any package named as an argument
+# (for a check of its own that needs more, such as a chroot's debootstrap).
 # Packages already present are skipped; the package lists are refreshed only
 # when something is missing, since a new machine has none.
 set -euo pipefail
@@ -31,9 +33,22 @@ packages=(
   libxxhash-dev
   scdoc
   acl
-  lintian
+  # The Debian packages: built from the source package in debian/ and
+  # checked by lintian, hardening-check (devscripts) and autopkgtest, whose
+  # test of the wizard runs it on a private X server.
+  debhelper
+  dpkg-dev
   devscripts
+  lintian
+  autopkgtest
+  xvfb
+  xauth
+  xdotool
+  # The Ansible collection's modules and their runs.
+  python3
+  ansible-core
 )
+packages+=("$@")
 
 missing=()
 for pkg in "${packages[@]}"; do

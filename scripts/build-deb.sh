@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
-# Builds the Debian package into the folder given (build-deb by default) the
-# way Debian builds its own: the compiler and linker flags of dpkg-buildflags
-# with every hardening feature, CMake's "None" build type so that those flags
-# alone decide the optimisation, and no tests or benchmarks. Everything the
-# build installs goes into the package, stripped.
+# Builds the source package in debian/ and its binary packages as a Debian
+# maintainer does before an upload, with dpkg-buildpackage, into the folder
+# given (build-deb by default). dpkg-buildpackage writes its results beside the
+# source tree, so the tree is copied into that folder first: the .dsc and its
+# tarball, the packages, .changes and .buildinfo land there, and the working
+# tree gets no build leftovers. The copy holds the files git tracks and the
+# new ones it does not ignore, so that uncommitted changes are built too; the
+# build folder inside it (obj-*) stays for scripts/check-deb.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${1:-build-deb}
+out=${1:-build-deb}
 
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-# CMake reads no CPPFLAGS, so the preprocessor's part (_FORTIFY_SOURCE) goes
-# with the compiler's flags.
-cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-ldflags=$(dpkg-buildflags --get LDFLAGS)
+source=$(dpkg-parsechangelog -S Source)
+version=$(dpkg-parsechangelog -S Version)
+tree="$out/$source-$version"
 
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=None -DVANTOR_TESTS=OFF \
-  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
-  -DCMAKE_SHARED_LINKER_FLAGS="$ldflags"
-cmake --build "$build_dir" -j"${JOBS:-$(nproc)}"
-rm -f "$build_dir"/*.deb
-(cd "$build_dir" && cpack)
+rm -rf "$out"
+mkdir -p "$tree"
+git ls-files -z --cached --others --exclude-standard |
+  while IFS= read -r -d '' file; do
+    if [ -e "$file" ] || [ -L "$file" ]; then printf '%s\0' "$file"; fi
+  done |
+  tar --create --null --files-from=- | tar --extract --directory="$tree"
+
+(cd "$tree" && dpkg-buildpackage -us -uc -j"${JOBS:-$(nproc)}")

@@ -1,6 +1,7 @@
-# Installs the build into a scratch DESTDIR as a package would (prefix /usr)
-# and checks the menu entry and the software-centre description with the
-# validators distributions use.
+# Installs the build into a scratch DESTDIR as the package build does (prefix
+# /usr; debian/*.install splits that tree among the packages), checks that
+# each package's files are there, and the menu entry and the software-centre
+# description with the validators distributions use.
 # Arguments: BUILD_DIR, DEST_DIR, APP_ID.
 file(REMOVE_RECURSE ${DEST_DIR})
 
@@ -14,7 +15,8 @@ endif()
 set(root ${DEST_DIR}/usr)
 foreach(file bin/vantor-wizard share/icons/hicolor/scalable/apps/${APP_ID}.svg
              bin/vantor-admin share/man/man1/vantor-admin.1.gz
-             share/bash-completion/completions/vantor-admin)
+             share/bash-completion/completions/vantor-admin
+             share/ansible/collections/ansible_collections/vantor/ftp/galaxy.yml)
     if(NOT EXISTS ${root}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()
