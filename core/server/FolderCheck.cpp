@@ -12,6 +12,7 @@
 #include <functional>
 #include <limits>
 #include <sys/stat.h>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -57,15 +58,29 @@ std::string fromFolder(const std::string& directory, const std::string& path) {
     return path.empty() || path.front() == kPathSeparator ? path : JoinPath(directory, path);
 }
 
+// Runs a check of one file; a file that cannot be read is reported instead.
+void readingFile(Findings& findings, const std::string& fileName,
+                 const std::function<void()>& check) {
+    try {
+        check();
+    } catch (const FileError& error) {
+        CheckFinding& finding = findings.add(fileName, 0, Kind::FileUnreadable);
+        finding.count = static_cast<std::size_t>(error.errorNumber());
+        finding.text = error.reason();
+    }
+}
+
 // Every line a reader takes, numbered from 1 as it stands in the file, empty
 // lines and exact repeats left out, the line end taken off; a line too long
-// for the readers is reported instead of visited. A byte 0x1A ends the walk,
-// and is reported when bytes follow it.
+// for the readers is reported instead of visited, and a line with a byte 0
+// is reported and visited up to it. A byte 0x1A ends the walk, and is
+// reported when bytes follow it.
 void forEachLine(Findings& findings, const std::string& fileName,
                  const std::function<void(std::size_t, std::string_view)>& visit) {
     if (!SECFileSystem().FileExists(fileName))
         return;
-    const std::string bytes = ReadWholeFile(fileName);
+    std::string bytes;
+    readingFile(findings, fileName, [&] { bytes = ReadWholeFile(fileName); });
     std::string_view text = bytes;
     const std::size_t mark = text.find('\x1A');
     text = text.substr(0, mark);
@@ -80,10 +95,15 @@ void forEachLine(Findings& findings, const std::string& fileName,
             line.remove_suffix(1);
         if (line.empty() || !seen.insert(line).second)
             continue;
-        if (line.size() > kMaxLinePiece)
+        if (line.size() > kMaxLinePiece) {
             findings.add(fileName, number, Kind::LineTooLong).count = line.size();
-        else
-            visit(number, line);
+            continue;
+        }
+        if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos) {
+            findings.add(fileName, number, Kind::NulByte);
+            line = line.substr(0, nul);
+        }
+        visit(number, line);
     }
     if (mark != std::string_view::npos && mark + 1 < bytes.size()) {
         const auto feeds =
@@ -157,7 +177,8 @@ void checkUserFile(Findings& findings, const std::string& file, Accounts& accoun
         checkUserLine(findings, file, number, line, firstLine, accounts);
     });
     struct stat info {};
-    if (::stat(file.c_str(), &info) == 0 && (info.st_mode & (S_IRGRP | S_IROTH)) != 0)
+    if (::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        (info.st_mode & (S_IRGRP | S_IROTH)) != 0)
         findings.add(file, 0, Kind::UserFileReadable);
 }
 
@@ -212,16 +233,25 @@ void checkVfsFile(Findings& findings, const std::string& file, const Accounts& a
 void checkStartupList(Findings& findings, const std::string& directory, const std::string& file) {
     constexpr std::string_view kStart = "ftpdstart ";
     forEachLine(findings, file, [&](std::size_t number, std::string_view line) {
-        if (!line.starts_with(kStart))
+        const std::string config(line.starts_with(kStart) ? line.substr(kStart.size()) : "");
+        if (config.empty()) {
+            findings.add(file, number, Kind::StartupLineMalformed);
             return;
-        const std::string config(line.substr(kStart.size()));
+        }
         if (!SECFileSystem().FileExists(fromFolder(directory, config)))
             findings.add(file, number, Kind::StartupConfigMissing).text = config;
     });
 }
 
 void checkConfigFile(Findings& findings, const std::string& directory, const std::string& file) {
-    const IniFile config = IniFile::load(file);
+    IniFile config;
+    bool read = false;
+    readingFile(findings, file, [&] {
+        config = IniFile::load(file);
+        read = true;
+    });
+    if (!read)
+        return;
     for (const char* key : {"USRFILE", "IPFILE", "VFSFILE"}) {
         const auto value = config.find("FTPD", key);
         if (!value) {
@@ -234,9 +264,10 @@ void checkConfigFile(Findings& findings, const std::string& directory, const std
         CheckFinding& finding = findings.add(file, value->line, Kind::ConfigFileMissing);
         finding.text = key;
         finding.path = value->text;
-        // Without an address file the server checks no address: that may
-        // well be meant.
-        if (finding.text == "IPFILE")
+        // Without an address file the server checks no address, and without
+        // a user file it admits only anonymous users: either may well be
+        // meant, and a new server has neither until its first account.
+        if (finding.text == "IPFILE" || finding.text == "USRFILE")
             finding.severity = Severity::Warning;
     }
 }
@@ -257,6 +288,9 @@ std::vector<CheckFinding> CheckDefinitionFiles(const CheckedFiles& files) {
         checkConfigFile(findings, files.directory, file);
     if (!files.startupList.empty())
         checkStartupList(findings, files.directory, files.startupList);
+    std::stable_sort(out.begin(), out.end(), [](const CheckFinding& a, const CheckFinding& b) {
+        return std::tie(a.file, a.line) < std::tie(b.file, b.line);
+    });
     return out;
 }
 
