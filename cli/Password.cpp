@@ -51,11 +51,12 @@ public:
         termios quiet = saved_;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
         quiet.c_lflag |= ECHONL;
+        // What was typed before the prompt is not taken for the password.
         active_ = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) == 0;
     }
     ~EchoOff() {
         if (active_)
-            ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
+            ::tcsetattr(STDIN_FILENO, TCSANOW, &saved_);
     }
     EchoOff(const EchoOff&) = delete;
     EchoOff& operator=(const EchoOff&) = delete;
@@ -79,8 +80,8 @@ void ask(const QString& prompt) {
 }
 
 std::string asked(const QString& prompt) {
-    ask(prompt);
     const EchoOff echoOff;
+    ask(prompt);
     const auto line = readLine(streams().in);
     if (!line)
         refuse(PasswordTexts::none());

@@ -137,6 +137,7 @@ void addVerb(CLI::App& parent, const Verb& verb, Chosen& chosen) {
         const OptionSpec* spec;
         CLI::Option* option;
         std::vector<std::string> values;
+        std::string value;
     };
     auto bound = std::make_shared<std::vector<Bound>>(verb.options.size());
     for (std::size_t i = 0; i < verb.options.size(); ++i) {
@@ -148,9 +149,11 @@ void addVerb(CLI::App& parent, const Verb& verb, Chosen& chosen) {
             b.option = app->add_flag(spec.name, help);
             continue;
         }
-        b.option = app->add_option(spec.name, b.values, help);
         if (spec.kind == OptionKind::Value || spec.kind == OptionKind::Argument)
-            b.option->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+            b.option = app->add_option(spec.name, b.value, help)
+                           ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        else
+            b.option = app->add_option(spec.name, b.values, help);
         b.option->type_name(spec.type.empty() ? "TEXT" : spec.type);
         if (spec.required)
             b.option->required();
@@ -161,7 +164,10 @@ void addVerb(CLI::App& parent, const Verb& verb, Chosen& chosen) {
     app->callback([&chosen, &verb, bound] {
         for (Bound& b : *bound)
             if (b.option->count() > 0)
-                chosen.command.give(b.spec->name, std::move(b.values));
+                chosen.command.give(b.spec->name, b.spec->kind == OptionKind::Value ||
+                                                          b.spec->kind == OptionKind::Argument
+                                                      ? std::vector{b.value}
+                                                      : std::move(b.values));
         chosen.verb = &verb;
     });
 }
