@@ -35,6 +35,12 @@ public:
         return tr("could not write standard output: %1")
             .arg(fileErrorReason(FileError("-", errorNumber)));
     }
+    static QString nameTooLong() {
+        return tr("the user name is longer than %1 bytes").arg(kMaxUserNameLength);
+    }
+    static QString lineTooLong() {
+        return tr("the account is longer than %1 bytes in all").arg(kMaxUserLineLength);
+    }
     static QString noVfsFile(const std::string& directory) {
         return tr("no *.vfs file in %1; name one with --vfs-file").arg(shown(directory));
     }
@@ -132,6 +138,17 @@ QString wholeNumberText() {
 
 QString outputFailedText(int errorNumber) {
     return AdminTexts::outputFailed(errorNumber);
+}
+
+QString ruleText(InputRule rule) {
+    switch (rule) {
+    case InputRule::NameTooLong:
+        return AdminTexts::nameTooLong();
+    case InputRule::LineTooLong:
+        return AdminTexts::lineTooLong();
+    default:
+        return inputRuleText(rule);
+    }
 }
 
 std::string absolutePath(const std::string& path) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include "core/users/Validation.h"
+
 #include <QString>
 
 #include <iosfwd>
@@ -65,6 +67,9 @@ QString fieldRefusedText(const QString& field, const QString& reason); // "field
 QString flagText();                                                    // what a 0-or-1 field wants
 QString wholeNumberText(); // what a number field from 0 up wants
 QString outputFailedText(int errorNumber);
+// Why the core refused an input, with the limits in bytes, as they are
+// counted.
+QString ruleText(InputRule rule);
 
 // A path made absolute against the current directory, without "." or ".."
 // steps, as the names written into the configuration file should be.

@@ -47,6 +47,11 @@ public:
         return tr("%1 is given by %2 already , with another value")
             .arg(shown(key), QLatin1String(option));
     }
+    static QString pathTooLong(std::string_view path, std::size_t bytes) {
+        return tr("the path %1 is longer than %2 bytes , it can not be used")
+            .arg(shown(path))
+            .arg(bytes);
+    }
     static QString atMostBytes(std::int64_t bytes) {
         return tr("write at most %1 bytes").arg(bytes);
     }
@@ -80,7 +85,7 @@ QString keyReason(std::string_view key, const DesignKeyCheck& check, std::string
         return loadString(Str::EnterNumberInRange)
             .arg(QString::number(check.min), QString::number(check.max));
     case Rule::TooLong:
-        return path ? loadString(Str::PathTooLong).arg(shown(value)).arg(check.max)
+        return path ? ServerTexts::pathTooLong(value, static_cast<std::size_t>(check.max))
                     : ServerTexts::atMostBytes(check.max);
     case Rule::LineBreak:
         return loadString(path                   ? Str::PathLineBreak
@@ -114,7 +119,7 @@ void checkRootDirectory(const std::string& root) {
     if (CheckMountPointField(root) != MountPointRule::Ok)
         refuse(loadString(Str::RootDirectoryBadCharacter));
     if (root.size() > kMaxPathLength)
-        refuse(loadString(Str::PathTooLong).arg(shown(root)).arg(kMaxPathLength));
+        refuse(ServerTexts::pathTooLong(root, kMaxPathLength));
     if (!SECFileSystem().DirectoryExists(root))
         refuse(loadString(Str::RootDirectoryMissing));
 }
@@ -184,7 +189,7 @@ void create(const Command& command) {
         setKey(design, key, value);
     }
     if (!PathFitsRecord(configFile))
-        refuse(loadString(Str::PathTooLong).arg(shown(configFile)).arg(kMaxPathLength));
+        refuse(ServerTexts::pathTooLong(configFile, kMaxPathLength));
     if (SECFileSystem().FileExists(configFile))
         refuse(ServerTexts::exists(configFile));
     design.configFile = configFile;

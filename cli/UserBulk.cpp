@@ -6,7 +6,6 @@
 #include "core/lines/LinePieces.h"
 #include "core/lines/WholeFile.h"
 #include "core/users/AccountImport.h"
-#include "texts/RuleTexts.h"
 
 #include <algorithm>
 #include <istream>
@@ -286,7 +285,7 @@ void import(const Command& command) {
             problems.push_back({problem.line, BulkTexts::repeated(name, problem.earlierLine)});
             break;
         case ImportProblem::Kind::Invalid:
-            problems.push_back({problem.line, inputRuleText(problem.rule)});
+            problems.push_back({problem.line, ruleText(problem.rule)});
             break;
         }
     }

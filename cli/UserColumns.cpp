@@ -2,7 +2,6 @@
 
 #include "cli/Admin.h"
 #include "core/users/Validation.h"
-#include "texts/RuleTexts.h"
 
 #include <QCoreApplication>
 
@@ -121,7 +120,7 @@ std::optional<QString> TakeColumn(UserField field, std::string_view text, Accoun
         const InputRule rule =
             field == UserField::Name ? CheckUserName(text) : CheckUserTextField(text);
         if (rule != InputRule::Ok)
-            return inputRuleText(rule);
+            return ruleText(rule);
         if (field == UserField::Language && !text.empty() && !LanguageDisplayName(text))
             return ColumnTexts::language();
         values.*info.text = std::string(text);
