@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
 #include "core/users/Validation.h"
+#include <QCoreApplication>
 
 #include <QString>
 

@@ -35,6 +35,10 @@ std::size_t sequenceLength(std::string_view text, std::size_t at) {
 
 bool isUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         const std::size_t length = sequenceLength(text, at);
         if (length == 0)
             return false;
@@ -49,22 +53,32 @@ void appendNumber(std::string& out, std::int64_t value) {
     out.append(digits, end);
 }
 
+bool needsEscape(char c) {
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
+// The text between quotes, the bytes that need it escaped; runs of plain
+// bytes go in whole.
 void appendString(std::string& out, std::string_view text) {
     constexpr char kHex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!needsEscape(c))
+            continue;
+        out.append(text.substr(from, i - from));
+        from = i + 1;
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (byte < 0x20) {
-            out.append("\\u00");
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
+            continue;
         }
+        const auto byte = static_cast<unsigned char>(c);
+        const char escape[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+        out.append(escape, sizeof escape);
     }
+    out.append(text.substr(from));
     out += '"';
 }
 
@@ -143,8 +157,9 @@ void RowPrinter::row(std::span<const Cell> cells, std::string_view line) {
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 buffer_ += ',';
-            appendString(buffer_, cells[i].name);
-            buffer_ += ':';
+            // The names are the program's own, plain words.
+            buffer_ += '"';
+            buffer_.append(cells[i].name).append("\":");
             appendCell(buffer_, cells[i].value);
         }
         buffer_ += '}';

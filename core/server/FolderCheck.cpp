@@ -9,6 +9,8 @@
 #include "core/vfs/VfsFile.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <functional>
 #include <limits>
 #include <sys/stat.h>
@@ -120,13 +122,26 @@ std::size_t fieldCount(std::string_view line, char separator) {
 // where signed, within the bounds.
 bool isNumber(std::string_view text, bool allowSign, std::int64_t min, std::int64_t max) {
     const bool negative = allowSign && text.starts_with('-');
-    if (negative)
-        text.remove_prefix(1);
-    if (text.empty() || text.size() > 10 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 10 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
-    const std::int64_t value = std::stoll(std::string(text)) * (negative ? -1 : 1);
+    std::int64_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
     return value >= min && value <= max;
+}
+
+// The fields of a line, split once: as many as kUserLineFieldCount, the
+// last running to the line's end, as ExtractField takes them.
+std::array<std::string_view, kUserLineFieldCount> splitUserLine(std::string_view line) {
+    std::array<std::string_view, kUserLineFieldCount> fields;
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
+        const std::size_t colon = line.find(kUserFieldSeparator);
+        fields[i] = line.substr(0, colon);
+        line.remove_prefix(colon == std::string_view::npos ? line.size() : colon + 1);
+    }
+    fields.back() = line;
+    return fields;
 }
 
 struct Accounts {
@@ -148,17 +163,15 @@ void checkUserLine(Findings& findings, const std::string& file, std::size_t numb
         findings.add(file, number, Kind::UserFieldCount).count = count;
         return;
     }
-    std::vector<std::string> fields(kUserLineFieldCount);
-    for (int i = 0; i < kUserLineFieldCount; ++i)
-        ExtractField(i, line, fields[static_cast<std::size_t>(i)], kUserFieldSeparator);
-    accounts.groups.insert(fields[3]);
+    const auto fields = splitUserLine(line);
+    accounts.groups.emplace(fields[3]);
     if (!isNumber(fields[1], false, 0, kNoLevel))
         findings.add(file, number, Kind::UserLevelBad).text = fields[1];
     constexpr std::int64_t kMinSigned = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kMaxSigned = std::numeric_limits<std::int32_t>::max();
     for (int i = 4; i <= 11; ++i) {
         const bool counter = i >= 10; // the two counters are written unsigned
-        const std::string& text = fields[static_cast<std::size_t>(i)];
+        const std::string_view text = fields[static_cast<std::size_t>(i)];
         if (!isNumber(text, !counter, counter ? 0 : kMinSigned,
                       counter ? std::numeric_limits<std::uint32_t>::max() : kMaxSigned)) {
             CheckFinding& finding = findings.add(file, number, Kind::UserNumberBad);
@@ -166,7 +179,7 @@ void checkUserLine(Findings& findings, const std::string& file, std::size_t numb
             finding.text = text;
         }
     }
-    const std::string& language = fields[13];
+    const std::string_view language = fields[13];
     if (!language.empty() && !LanguageDisplayName(language))
         findings.add(file, number, Kind::UserLanguageBad).text = language;
 }
