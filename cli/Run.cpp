@@ -39,15 +39,22 @@ public:
         formatter->label("DIR", text(tr("DIR")));
         formatter->label("ADDRESS", text(tr("ADDRESS")));
         formatter->label("KEY=VALUE", text(tr("KEY=VALUE")));
-        cli.option_defaults()->group(text(tr("Options")));
+        formatter->label("PATH", text(tr("PATH")));
+        cli.option_defaults()->group(text(optionGroup()));
         cli.set_help_flag("-h,--help", text(tr("Shows this help and ends")));
         cli.set_version_flag("--version", "vantor-admin " VANTOR_VERSION,
                              text(tr("Shows the version and ends")));
     }
-    static std::string folderGroup() { return text(tr("Folder options")); }
-    static std::string commandGroup() { return text(tr("Commands")); }
+    static QString folderGroup() { return tr("Folder options"); }
+    static QString optionGroup() { return tr("Options"); }
+    static QString commandGroup() { return tr("Commands"); }
+    // A command's own help option, made before the defaults reach it.
+    static void helpInGroup(CLI::App& app) {
+        if (CLI::Option* help = app.get_help_ptr())
+            help->group(text(optionGroup()));
+    }
     static void folderOptions(CLI::App& app, Folder& folder) {
-        const std::string group = folderGroup();
+        const std::string group = text(folderGroup());
         app.add_option("--dir", folder.directory,
                        text(tr("The folder of the definition files (default: the current "
                                "directory)")))
@@ -69,14 +76,14 @@ public:
             ->type_name("FILE")
             ->group(group);
     }
-    static std::string groupHelp(const std::string& group) {
+    static QString groupHelp(const std::string& group) {
         if (group == "user")
-            return text(tr("Accounts"));
+            return tr("Accounts");
         if (group == "allow")
-            return text(tr("Allowed client addresses"));
+            return tr("Allowed client addresses");
         if (group == "vfs")
-            return text(tr("Mount points"));
-        return text(tr("Server configurations"));
+            return tr("Mount points");
+        return tr("Server configurations");
     }
 
     // The parser's own refusals, said again in the user's words: the names
@@ -131,7 +138,8 @@ std::string translated(const char* help) {
 
 void addVerb(CLI::App& parent, const Verb& verb, Chosen& chosen) {
     CLI::App* app = parent.add_subcommand(verb.name, translated(verb.help));
-    app->group(MainTexts::commandGroup());
+    app->group(MainTexts::commandGroup().toStdString());
+    MainTexts::helpInGroup(*app);
     MainTexts::folderOptions(*app, chosen.command.folder);
     struct Bound {
         const OptionSpec* spec;
@@ -188,8 +196,9 @@ void build(CLI::App& cli, Chosen& chosen) {
         }
         CLI::App*& group = groups[verb.group];
         if (group == nullptr) {
-            group = cli.add_subcommand(verb.group, MainTexts::groupHelp(verb.group));
-            group->group(MainTexts::commandGroup());
+            group = cli.add_subcommand(verb.group, MainTexts::groupHelp(verb.group).toStdString());
+            group->group(MainTexts::commandGroup().toStdString());
+            MainTexts::helpInGroup(*group);
             group->require_subcommand(1);
         }
         addVerb(*group, verb, chosen);
