@@ -77,8 +77,9 @@ TEST(UserLineTest, OneScanReadsEveryFieldAsFieldByField) {
                 EXPECT_EQ(held.test(static_cast<std::size_t>(index)),
                           ExtractField(index, line, into, kUserFieldSeparator))
                     << line;
-                if (info.text != nullptr)
+                if (info.text != nullptr) {
                     EXPECT_EQ(read.*info.text, expected.*info.text) << line;
+                }
             }
         }
 }
