@@ -3,10 +3,12 @@
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/DefinitionFiles.h"
+#include "texts/ErrorTexts.h"
+#include "texts/RuleTexts.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
+#include <iostream>
 
 namespace vantor::admin {
 
@@ -29,10 +31,24 @@ public:
         return tr("%1: %2").arg(field, reason);
     }
     static QString flag() { return tr("write 1 or 0"); }
+    static QString wholeNumber() { return tr("write a whole number from 0 up"); }
+    static QString outputFailed(int errorNumber) {
+        return tr("could not write standard output: %1")
+            .arg(fileErrorReason(FileError("-", errorNumber)));
+    }
+    static QString nameTooLong() {
+        return tr("the user name is longer than %1 bytes").arg(kMaxUserNameLength);
+    }
+    static QString lineTooLong() {
+        return tr("the account is longer than %1 bytes in all").arg(kMaxUserLineLength);
+    }
     static QString noVfsFile(const std::string& directory) {
         return tr("no *.vfs file in %1; name one with --vfs-file").arg(shown(directory));
     }
 };
+
+const Streams kProcessStreams{std::cin, std::cout, std::cerr};
+const Streams* current = &kProcessStreams;
 
 // Absolute and without "." or ".." steps, since the names are written into
 // the configuration file; links are left as they are.
@@ -49,10 +65,13 @@ std::string absolute(const std::string& base, const std::string& path) {
 }
 
 std::optional<std::string> choose(const std::string& directory, const std::string& named,
-                                  const char* pattern, const char* defaultName,
-                                  const char* option) {
-    if (!named.empty())
+                                  const char* pattern, const char* defaultName, const char* option,
+                                  FileUse use) {
+    if (!named.empty()) {
+        if (use == FileUse::Read && !SECFileSystem().FileExists(named))
+            throw FileError(named, ENOENT);
         return named;
+    }
     DefinitionFileChoice choice = FindDefinitionFile(directory, pattern, defaultName);
     if (!choice.matches.empty())
         usageError(AdminTexts::several(choice.matches, option));
@@ -69,20 +88,33 @@ void usageError(const QString& message) {
     throw Stop{kExitUsage, message};
 }
 
+const Streams& streams() {
+    return *current;
+}
+
+StreamsInUse::StreamsInUse(const Streams& streams) : previous_(current) {
+    current = &streams;
+}
+
+StreamsInUse::~StreamsInUse() {
+    current = previous_;
+}
+
 void tell(const QString& message) {
     QString line = message;
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const QByteArray bytes = line.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    const QByteArray bytes = "vantor-admin: " + line.toUtf8() + '\n';
+    current->err.write(bytes.constData(), bytes.size());
+    current->err.flush();
 }
 
 void print(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    current->out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 void printLine(std::string_view line) {
     print(line);
-    std::fputc('\n', stdout);
+    current->out.put('\n');
 }
 
 QString shown(std::string_view bytes) {
@@ -101,8 +133,23 @@ QString flagText() {
     return AdminTexts::flag();
 }
 
-std::string helpText(const QString& text) {
-    return text.toStdString();
+QString wholeNumberText() {
+    return AdminTexts::wholeNumber();
+}
+
+QString outputFailedText(int errorNumber) {
+    return AdminTexts::outputFailed(errorNumber);
+}
+
+QString ruleText(InputRule rule) {
+    switch (rule) {
+    case InputRule::NameTooLong:
+        return AdminTexts::nameTooLong();
+    case InputRule::LineTooLong:
+        return AdminTexts::lineTooLong();
+    default:
+        return inputRuleText(rule);
+    }
 }
 
 std::string absolutePath(const std::string& path) {
@@ -110,28 +157,28 @@ std::string absolutePath(const std::string& path) {
 }
 
 void Folder::resolve() {
-    const std::string current = CurrentDirectory();
-    directory = absolute(current, directory);
+    directory = absolute(CurrentDirectory(), directory);
     if (!SECFileSystem().DirectoryExists(directory))
         throw FileError(directory, ENOENT);
     for (std::string* file : {&userFile, &allowFile, &vfsFile})
-        *file = absolute(current, *file);
+        *file = absolute(directory, *file);
 }
 
-std::string Folder::chosenUserFile() const {
-    return *choose(directory, userFile, kUserFilePattern, kDefaultUserFileName, "--user-file");
+std::string Folder::chosenUserFile(FileUse use) const {
+    return *choose(directory, userFile, kUserFilePattern, kDefaultUserFileName, "--user-file", use);
 }
 
-std::string Folder::chosenAllowFile() const {
-    return *choose(directory, allowFile, kAllowFilePattern, kDefaultAllowFileName, "--allow-file");
+std::string Folder::chosenAllowFile(FileUse use) const {
+    return *choose(directory, allowFile, kAllowFilePattern, kDefaultAllowFileName, "--allow-file",
+                   use);
 }
 
-std::optional<std::string> Folder::chosenVfsFile() const {
-    return choose(directory, vfsFile, kVfsFilePattern, nullptr, "--vfs-file");
+std::optional<std::string> Folder::chosenVfsFile(FileUse use) const {
+    return choose(directory, vfsFile, kVfsFilePattern, nullptr, "--vfs-file", use);
 }
 
-std::string Folder::vfsFileToWrite() const {
-    const auto file = chosenVfsFile();
+std::string Folder::vfsFileToWrite(FileUse use) const {
+    const auto file = chosenVfsFile(use);
     if (!file)
         usageError(AdminTexts::noVfsFile(directory));
     return *file;

@@ -1,20 +1,19 @@
 #pragma once
 
+#include "core/users/Validation.h"
 #include <QCoreApplication>
+
 #include <QString>
 
-#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace CLI {
-class App;
-}
-
 namespace vantor::admin {
 
-// What a run of vantor-admin ends with.
+// What a run of vantor-admin ends with. The numbers are kept for scripts:
+// a new outcome takes the next free number.
 enum ExitCode : int {
     kExitDone = 0,
     kExitRefused = 1, // bad input, an unknown or existing name, faults found
@@ -30,7 +29,31 @@ struct Stop {
 [[noreturn]] void refuse(const QString& message);
 [[noreturn]] void usageError(const QString& message);
 
-// One message line on standard error, in the user's language.
+// The streams of one run: the process's own in main(), string streams in the
+// tests. `terminal` is set when standard input is a terminal, where a
+// password is asked for with the echo off.
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    bool terminal = false;
+};
+// The streams of the run under way.
+const Streams& streams();
+// Sets the streams of a run for as long as it lasts.
+class StreamsInUse {
+public:
+    explicit StreamsInUse(const Streams& streams);
+    ~StreamsInUse();
+    StreamsInUse(const StreamsInUse&) = delete;
+    StreamsInUse& operator=(const StreamsInUse&) = delete;
+
+private:
+    const Streams* previous_;
+};
+
+// One message line on standard error, in the user's language, after the
+// program's name.
 void tell(const QString& message);
 // Results go to standard output alone, byte for byte as the files hold them.
 void print(std::string_view text);
@@ -42,16 +65,22 @@ QString shown(std::string_view bytes);
 QString unknownAccountText(const std::string& name);
 QString fieldRefusedText(const QString& field, const QString& reason); // "field: reason"
 QString flagText();                                                    // what a 0-or-1 field wants
-
-// A translated text handed to the argument parser (help texts).
-std::string helpText(const QString& text);
+QString wholeNumberText(); // what a number field from 0 up wants
+QString outputFailedText(int errorNumber);
+// Why the core refused an input, with the limits in bytes, as they are
+// counted.
+QString ruleText(InputRule rule);
 
 // A path made absolute against the current directory, without "." or ".."
 // steps, as the names written into the configuration file should be.
 std::string absolutePath(const std::string& path);
 
-// The folder a command works in and the files named on the command line; a
-// file not named is chosen in the folder as the wizard chooses it.
+// Whether a command may make the file it names, or needs it to exist.
+enum class FileUse { Read, Create };
+
+// The folder a command works in and the files named on the command line,
+// taken from the folder; a file not named is chosen in the folder as the
+// wizard chooses it.
 class Folder {
 public:
     std::string directory = ".";
@@ -59,34 +88,20 @@ public:
     std::string allowFile;
     std::string vfsFile;
 
-    // Makes the folder and the named files absolute, against the current
-    // directory. FileError when the folder does not exist.
+    // Makes the folder absolute against the current directory and the named
+    // files against the folder. FileError when the folder does not exist.
     void resolve();
 
     // The single match of the kind in the folder, or the named file; with no
     // match the default name (the user and allowed address files), or nothing
     // for a *.vfs file, which has no default name. Two or more matches stop
-    // the command with a usage error that names them.
-    std::string chosenUserFile() const;
-    std::string chosenAllowFile() const;
-    std::optional<std::string> chosenVfsFile() const;
+    // the command with a usage error that names them. A named file that does
+    // not exist is a FileError unless the command may create it.
+    std::string chosenUserFile(FileUse use = FileUse::Read) const;
+    std::string chosenAllowFile(FileUse use = FileUse::Read) const;
+    std::optional<std::string> chosenVfsFile(FileUse use = FileUse::Read) const;
     // A *.vfs file to write: a missing one is a usage error.
-    std::string vfsFileToWrite() const;
+    std::string vfsFileToWrite(FileUse use = FileUse::Read) const;
 };
-
-// What every command shares: the folder, and the command the parser chose,
-// run once the whole command line has been read.
-struct Session {
-    Folder folder;
-    std::function<void()> action;
-};
-
-// Each command group adds its commands to the parser.
-void addUserCommands(CLI::App& app, Session& session);
-void addUserBulkCommands(CLI::App& users, Session& session);
-void addAllowCommands(CLI::App& app, Session& session);
-void addVfsCommands(CLI::App& app, Session& session);
-void addServerCommands(CLI::App& app, Session& session);
-void addCheckCommand(CLI::App& app, Session& session);
 
 } // namespace vantor::admin

@@ -1,14 +1,14 @@
 // allow list, add, remove, check: the allowed client addresses of the
 // accounts, including the entries without a user part that the server
 // applies to every account.
-#include "cli/Admin.h"
+#include "cli/Rows.h"
 #include "cli/UserColumns.h"
+#include "cli/Verbs.h"
 #include "core/lines/LinePieces.h"
 #include "core/users/AccountEdits.h"
 #include "core/users/AllowEdits.h"
 #include "core/users/AllowFile.h"
-
-#include <CLI/CLI.hpp>
+#include "core/users/Validation.h"
 
 namespace vantor::admin {
 
@@ -36,140 +36,137 @@ public:
     static QString notAdmitted(const std::string& name, const std::string& address) {
         return tr("%1 is not admitted from %2").arg(shown(name), shown(address));
     }
-};
-
-struct Arguments {
-    std::string address;
-    std::string name;
-    std::optional<std::string> user;
-    bool all = false, json = false;
+    static QString notAClient(const std::string& address) {
+        return tr("%1 is not a client address such as 192.168.1.10").arg(shown(address));
+    }
 };
 
 bool applies(const AllowedEntryParts& parts, const std::optional<std::string>& user) {
     return !user || !parts.user || *parts.user == *user;
 }
 
-void list(const Session& session, const Arguments& args) {
-    const FileLines file = ReadFileLines(session.folder.chosenAllowFile());
-    Json entries = Json::array();
+void needAccount(const Command& command, const std::string& name) {
+    if (!FindAccount(command.folder.chosenUserFile(), name))
+        refuse(unknownAccountText(name));
+}
+
+void list(const Command& command) {
+    const auto user = command.value("--user");
+    if (user)
+        needAccount(command, *user);
+    const FileLines file = ReadFileLines(command.folder.chosenAllowFile());
+    RowPrinter printer(command.given("--json"), RowPrinter::Form::Lines);
     for (const std::string_view line : file.lines) {
         const AllowedEntryParts parts = SplitAllowedEntry(line);
-        if (!applies(parts, args.user))
+        if (!applies(parts, user))
             continue;
-        if (!args.json) {
-            printLine(line);
-            continue;
-        }
-        Json entry = Json::object();
-        entry["user"] = parts.user ? Json(*parts.user) : Json(nullptr);
-        entry["address"] = parts.address ? Json(*parts.address) : Json(nullptr);
-        entries.push_back(std::move(entry));
+        const auto cell = [](const std::optional<std::string>& part) {
+            return part ? CellValue(std::string_view(*part)) : CellValue(nullptr);
+        };
+        const Cell cells[] = {{"user", cell(parts.user)}, {"address", cell(parts.address)}};
+        printer.row(cells, line);
     }
-    if (args.json)
-        printLine(JsonText(entries));
+    printer.finish();
 }
 
 // The user part of the entry to add or remove: empty for every account.
-std::string userPart(const Session& session, const Arguments& args, bool mustExist) {
-    if (args.all == args.user.has_value())
+std::string userPart(const Command& command, bool mustExist) {
+    const auto user = command.value("--user");
+    if (command.given("--all") == user.has_value())
         usageError(AllowTexts::whose());
-    if (args.all)
+    if (!user)
         return {};
-    if (mustExist && !FindAccount(session.folder.chosenUserFile(), *args.user))
-        refuse(unknownAccountText(*args.user));
-    return *args.user;
+    if (mustExist)
+        needAccount(command, *user);
+    return *user;
 }
 
 std::string entryText(const std::string& user, const std::string& address) {
     return user.empty() ? address : AllowedEntry(user, address);
 }
 
-void check(const Session& session, const Arguments& args) {
-    const auto account = FindAccount(session.folder.chosenUserFile(), args.name);
+void add(const Command& command) {
+    const std::string user = userPart(command, true);
+    const std::string& address = command.argument("ADDRESS");
+    if (!AddAllowedEntry(command.folder.chosenAllowFile(FileUse::Create), user, address))
+        refuse(AllowTexts::present(entryText(user, address)));
+}
+
+void remove(const Command& command) {
+    const std::string user = userPart(command, false);
+    const std::string& address = command.argument("ADDRESS");
+    if (!RemoveAllowedEntry(command.folder.chosenAllowFile(), user, address))
+        refuse(AllowTexts::absent(entryText(user, address)));
+}
+
+void check(const Command& command) {
+    const std::string& name = command.argument("NAME");
+    const std::string& address = command.argument("ADDRESS");
+    // A client connects from one full address; anything else is a mistake
+    // in the command, not an answer.
+    if (CheckAllowedAddress(address) != InputRule::Ok || address.ends_with('.'))
+        usageError(AllowTexts::notAClient(address));
+    const auto account = FindAccount(command.folder.chosenUserFile(), name);
     if (!account)
-        refuse(unknownAccountText(args.name));
-    const FileLines file = ReadFileLines(session.folder.chosenAllowFile());
+        refuse(unknownAccountText(name));
+    const FileLines file = ReadFileLines(command.folder.chosenAllowFile());
     std::optional<std::string> admitting;
     for (const std::string_view line : file.lines) {
         const AllowedEntryParts parts = SplitAllowedEntry(line);
-        if (!applies(parts, args.name) || !parts.address)
+        if (!applies(parts, name) || !parts.address)
             continue;
-        const bool admits = !admitting && AddressAdmits(*parts.address, args.address);
+        const bool admits = !admitting && AddressAdmits(*parts.address, address);
         if (admits)
             admitting = std::string(line);
         printLine(std::string(line) + (admits ? "\tadmits" : ""));
     }
     printLine("ip_check_off: " + ColumnText(*account, UserField::IpCheckOff));
     if (admitting)
-        tell(AllowTexts::admitted(args.name, args.address, *admitting));
+        tell(AllowTexts::admitted(name, address, *admitting));
     else if (account->ipCheckOff)
-        tell(AllowTexts::checkingOff(args.name));
+        tell(AllowTexts::checkingOff(name));
     else
-        throw Stop{kExitRefused, AllowTexts::notAdmitted(args.name, args.address)};
+        refuse(AllowTexts::notAdmitted(name, address));
 }
 
 } // namespace
 
-void addAllowCommands(CLI::App& app, Session& session) {
-    CLI::App* allow =
-        app.add_subcommand("allow", helpText(AllowTexts::tr("Allowed client addresses")));
-    allow->require_subcommand(1);
-    auto args = std::make_shared<Arguments>();
-    const auto whose = [&args](CLI::App* command) {
-        auto* user = command->add_option("--user", args->user,
-                                         helpText(AllowTexts::tr("The entry of this account")));
-        command
-            ->add_flag("--all", args->all,
-                       helpText(AllowTexts::tr("The entry without a user part, for every "
-                                               "account")))
-            ->excludes(user);
+std::vector<Verb> AllowVerbs() {
+    const OptionSpec address{"ADDRESS", OptionKind::Argument,
+                             QT_TRANSLATE_NOOP("Verbs", "A full address, or a prefix ending in ."),
+                             "ADDRESS", true};
+    const OptionSpec user{"--user", OptionKind::Value,
+                          QT_TRANSLATE_NOOP("Verbs", "The entry of this account"), "NAME"};
+    const OptionSpec all{"--all",
+                         OptionKind::Flag,
+                         QT_TRANSLATE_NOOP("Verbs", "The entry without a user part, for every "
+                                                    "account"),
+                         {},
+                         false,
+                         "--user"};
+    return {
+        {"allow",
+         "list",
+         QT_TRANSLATE_NOOP("Verbs", "Lists the entries in file order"),
+         {{"--user", OptionKind::Value,
+           QT_TRANSLATE_NOOP("Verbs", "Only the entries that apply to this account"), "NAME"},
+          {"--json", OptionKind::Flag, QT_TRANSLATE_NOOP("Verbs", "As JSON")}},
+         list},
+        {"allow", "add", QT_TRANSLATE_NOOP("Verbs", "Adds an entry"), {address, user, all}, add},
+        {"allow",
+         "remove",
+         QT_TRANSLATE_NOOP("Verbs", "Removes an entry"),
+         {address, user, all},
+         remove},
+        {"allow",
+         "check",
+         QT_TRANSLATE_NOOP("Verbs", "Tells whether an account may connect from an address; exit "
+                                    "0 when it may, 1 when not"),
+         {{"NAME", OptionKind::Argument, QT_TRANSLATE_NOOP("Verbs", "The user name"), "NAME", true},
+          {"ADDRESS", OptionKind::Argument, QT_TRANSLATE_NOOP("Verbs", "The client address"),
+           "ADDRESS", true}},
+         check},
     };
-    const auto address = [&args](CLI::App* command) {
-        command
-            ->add_option("ADDRESS", args->address,
-                         helpText(AllowTexts::tr("A full address, or a prefix ending in .")))
-            ->required();
-    };
-
-    CLI::App* listing =
-        allow->add_subcommand("list", helpText(AllowTexts::tr("Lists the entries in file order")));
-    listing->add_option("--user", args->user,
-                        helpText(AllowTexts::tr("Only the entries that apply to this account")));
-    listing->add_flag("--json", args->json, helpText(AllowTexts::tr("As JSON")));
-    listing->callback(
-        [&session, args] { session.action = [&session, args] { list(session, *args); }; });
-
-    CLI::App* adding = allow->add_subcommand("add", helpText(AllowTexts::tr("Adds an entry")));
-    address(adding);
-    whose(adding);
-    adding->callback([&session, args] {
-        session.action = [&session, args] {
-            const std::string user = userPart(session, *args, true);
-            if (!AddAllowedEntry(session.folder.chosenAllowFile(), user, args->address))
-                refuse(AllowTexts::present(entryText(user, args->address)));
-        };
-    });
-
-    CLI::App* removing =
-        allow->add_subcommand("remove", helpText(AllowTexts::tr("Removes an entry")));
-    address(removing);
-    whose(removing);
-    removing->callback([&session, args] {
-        session.action = [&session, args] {
-            const std::string user = userPart(session, *args, false);
-            if (!RemoveAllowedEntry(session.folder.chosenAllowFile(), user, args->address))
-                refuse(AllowTexts::absent(entryText(user, args->address)));
-        };
-    });
-
-    CLI::App* checking = allow->add_subcommand(
-        "check", helpText(AllowTexts::tr("Tells whether an account may connect from an address; "
-                                         "exit 0 when it may, 1 when not")));
-    checking->add_option("NAME", args->name, helpText(AllowTexts::tr("The user name")))->required();
-    checking->add_option("ADDRESS", args->address, helpText(AllowTexts::tr("The client address")))
-        ->required();
-    checking->callback(
-        [&session, args] { session.action = [&session, args] { check(session, *args); }; });
 }
 
 } // namespace vantor::admin

@@ -1,15 +1,15 @@
 // check: what the server or the dialogs would trip over in the definition
 // files of the folder, as FILE:LINE: error|warning: text.
-#include "cli/Admin.h"
+#include "cli/Rows.h"
 #include "cli/UserColumns.h"
+#include "cli/Verbs.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/server/ConfigurationFile.h"
 #include "core/server/DefinitionFiles.h"
 #include "core/server/FolderCheck.h"
+#include "texts/ErrorTexts.h"
 #include "texts/RuleTexts.h"
-
-#include <CLI/CLI.hpp>
 
 #include <algorithm>
 
@@ -28,6 +28,11 @@ public:
             return tr("the line is %1 bytes long , the readers take at most %2 and split it")
                 .arg(f.count)
                 .arg(kMaxLinePiece);
+        case Kind::FileUnreadable:
+            return loadFileReason(f);
+        case Kind::NulByte:
+            return tr("a byte 0 ends the line for the server , what follows it on the line is "
+                      "lost");
         case Kind::EndOfFileMark:
             return tr("a byte 0x1A ends the file for the readers , what follows it is lost at "
                       "the next rewrite");
@@ -49,6 +54,8 @@ public:
         case Kind::UserFileReadable:
             return tr("the file holds passwords and other users may read it ( chmod 600 )");
         case Kind::AllowEntryMalformed:
+            if (f.text.empty())
+                return tr("the entry has no address");
             return tr("%1 is not a full IPv4 address or a prefix of one ending in .")
                 .arg(shown(f.text));
         case Kind::AllowEntryNoAccount:
@@ -73,25 +80,36 @@ public:
             return tr("the configuration %1 does not exist").arg(shown(f.text));
         case Kind::ConfigKeyMissing:
             return tr("section FTPD has no key %1").arg(shown(f.text));
+        case Kind::StartupLineMalformed:
+            return tr("the line is not ftpdstart and a configuration file name");
         case Kind::ConfigFileMissing:
+            if (f.path.empty())
+                return tr("%1 is empty , it names no file").arg(shown(f.text));
             return tr("%1 names %2 , which does not exist").arg(shown(f.text), shown(f.path));
         }
         return {};
     }
     static QString summary(std::size_t errors, std::size_t warnings) {
-        return tr("%1 errors , %2 warnings").arg(errors).arg(warnings);
+        return tr("errors: %1 , warnings: %2").arg(errors).arg(warnings);
+    }
+
+private:
+    static QString loadFileReason(const CheckFinding& f) {
+        return tr("the file can not be read: %1")
+            .arg(fileErrorReason(FileError(f.file, f.fault, static_cast<int>(f.count))));
     }
 };
 
 // A stable name of each kind, for scripts reading the JSON.
 constexpr const char* kKindNames[] = {
-    "line_too_long",          "end_of_file_mark",       "user_field_count",
-    "user_name_refused",      "user_name_repeated",     "user_level_bad",
-    "user_number_bad",        "user_language_bad",      "user_file_readable",
-    "allow_entry_malformed",  "allow_entry_no_account", "mount_field_count",
-    "mount_permissions_bad",  "mount_physical_missing", "mount_owner_unknown",
-    "mount_group_unknown",    "mount_virtual_repeated", "mount_no_root",
-    "startup_config_missing", "config_key_missing",     "config_file_missing"};
+    "file_unreadable",        "line_too_long",       "nul_byte",
+    "end_of_file_mark",       "user_field_count",    "user_name_refused",
+    "user_name_repeated",     "user_level_bad",      "user_number_bad",
+    "user_language_bad",      "user_file_readable",  "allow_entry_malformed",
+    "allow_entry_no_account", "mount_field_count",   "mount_permissions_bad",
+    "mount_physical_missing", "mount_owner_unknown", "mount_group_unknown",
+    "mount_virtual_repeated", "mount_no_root",       "startup_config_missing",
+    "startup_line_malformed", "config_key_missing",  "config_file_missing"};
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(Kind::ConfigFileMissing) + 1);
 
 // Every definition file of the folder, and the files named on the command
@@ -115,52 +133,55 @@ CheckedFiles filesOf(const Folder& folder) {
     return files;
 }
 
-void check(const Session& session, bool json, bool strict) {
-    const std::vector<CheckFinding> findings = CheckDefinitionFiles(filesOf(session.folder));
+void check(const Command& command) {
+    const std::vector<CheckFinding> findings = CheckDefinitionFiles(filesOf(command.folder));
     std::size_t errors = 0;
-    Json list = Json::array();
+    bool unreadable = false;
+    RowPrinter printer(command.given("--json"), RowPrinter::Form::Lines);
+    std::string line;
     for (const CheckFinding& finding : findings) {
         const bool error = finding.severity == CheckFinding::Severity::Error;
         errors += error ? 1 : 0;
-        const std::string severity = error ? "error" : "warning";
+        unreadable = unreadable || finding.kind == Kind::FileUnreadable;
+        const std::string_view severity = error ? "error" : "warning";
         const std::string message = CheckTexts::describe(finding).toStdString();
-        if (json) {
-            list.push_back({{"file", finding.file},
-                            {"line", finding.line == 0 ? Json(nullptr) : Json(finding.line)},
-                            {"severity", severity},
-                            {"kind", kKindNames[static_cast<std::size_t>(finding.kind)]},
-                            {"message", message}});
-            continue;
-        }
-        std::string place = finding.file;
+        const Cell cells[] = {
+            {"file", std::string_view(finding.file)},
+            {"line", finding.line == 0 ? CellValue(nullptr)
+                                       : CellValue(static_cast<std::int64_t>(finding.line))},
+            {"severity", severity},
+            {"kind", std::string_view(kKindNames[static_cast<std::size_t>(finding.kind)])},
+            {"message", std::string_view(message)}};
+        line = finding.file;
         if (finding.line != 0)
-            place += ":" + std::to_string(finding.line);
-        printLine(place + ": " + severity + ": " + message);
+            line.append(":").append(std::to_string(finding.line));
+        line.append(": ").append(severity).append(": ").append(message);
+        printer.row(cells, line);
     }
-    if (json)
-        printLine(JsonText(list));
+    printer.finish();
     const std::size_t warnings = findings.size() - errors;
     tell(CheckTexts::summary(errors, warnings));
-    if (errors > 0 || (strict && warnings > 0))
+    // A file that could not be read leaves the check unfinished: that is a
+    // file error, whatever the other files hold.
+    if (unreadable)
+        throw Stop{kExitFile, QString()};
+    if (errors > 0 || (command.given("--strict") && warnings > 0))
         throw Stop{kExitRefused, QString()};
 }
 
 } // namespace
 
-void addCheckCommand(CLI::App& app, Session& session) {
-    struct Arguments {
-        bool json = false, strict = false;
+std::vector<Verb> CheckVerbs() {
+    return {
+        {"",
+         "check",
+         QT_TRANSLATE_NOOP("Verbs", "Reports what the server or the wizard would trip over in the "
+                                    "folder's definition files; exit 1 on errors, 3 when a file "
+                                    "can not be read"),
+         {{"--json", OptionKind::Flag, QT_TRANSLATE_NOOP("Verbs", "As JSON")},
+          {"--strict", OptionKind::Flag, QT_TRANSLATE_NOOP("Verbs", "Exit 1 on warnings too")}},
+         check},
     };
-    auto args = std::make_shared<Arguments>();
-    CLI::App* checking = app.add_subcommand(
-        "check", helpText(CheckTexts::tr("Reports what the server or the wizard would trip over "
-                                         "in the folder's definition files; exit 1 on errors")));
-    checking->add_flag("--json", args->json, helpText(CheckTexts::tr("As JSON")));
-    checking->add_flag("--strict", args->strict,
-                       helpText(CheckTexts::tr("Exit 1 on warnings too")));
-    checking->callback([&session, args] {
-        session.action = [&session, args] { check(session, args->json, args->strict); };
-    });
 }
 
 } // namespace vantor::admin

@@ -2,8 +2,6 @@
 
 #include "cli/Admin.h"
 #include "core/users/Validation.h"
-#include "texts/RuleTexts.h"
-#include "texts/Strings.h"
 
 #include <QCoreApplication>
 
@@ -55,24 +53,42 @@ std::string ColumnText(const UserLine& account, UserField field) {
     return account.*info.text;
 }
 
-Json AccountJson(const UserLine& account, bool withPassword) {
-    Json object = Json::object();
+std::vector<Cell> AccountCells(const UserLine& account, bool withPassword, std::string& level) {
+    std::vector<Cell> cells;
+    cells.reserve(kUserFields.size());
     for (const UserFieldInfo& info : kUserFields) {
         if (info.field == UserField::Password && !withPassword)
             continue;
-        Json& value = object[std::string(info.column)];
+        CellValue value;
         if (info.flag != nullptr)
             value = account.*info.flag;
         else if (info.number != nullptr)
-            value = account.*info.number;
+            value = std::int64_t{account.*info.number};
+        else if (info.text != nullptr)
+            value = std::string_view(account.*info.text);
         else
-            value = ColumnText(account, info.field);
+            value = std::string_view(level = levelText(account.level));
+        cells.push_back({info.column, value});
     }
-    return object;
+    return cells;
 }
 
-std::string JsonText(const Json& value) {
-    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+std::string FieldOption(UserField field) {
+    switch (field) {
+    case UserField::Enabled:
+        return "--enabled";
+    case UserField::IpCheckOff:
+        return "--no-ip-check";
+    default:
+        break;
+    }
+    std::string option = "--" + std::string(ColumnName(field));
+    std::replace(option.begin(), option.end(), '_', '-');
+    return option;
+}
+
+std::string FieldClearOption(UserField field) {
+    return field == UserField::Enabled ? "--disabled" : "--ip-check";
 }
 
 std::optional<QString> TakeColumn(UserField field, std::string_view text, AccountFields& fields) {
@@ -96,7 +112,7 @@ std::optional<QString> TakeColumn(UserField field, std::string_view text, Accoun
         std::uint32_t value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (text.empty() || error != std::errc() || end != text.data() + text.size())
-            return loadString(Str::EnterUnsigned);
+            return wholeNumberText();
         values.*info.number = value;
         break;
     }
@@ -104,7 +120,7 @@ std::optional<QString> TakeColumn(UserField field, std::string_view text, Accoun
         const InputRule rule =
             field == UserField::Name ? CheckUserName(text) : CheckUserTextField(text);
         if (rule != InputRule::Ok)
-            return inputRuleText(rule);
+            return ruleText(rule);
         if (field == UserField::Language && !text.empty() && !LanguageDisplayName(text))
             return ColumnTexts::language();
         values.*info.text = std::string(text);

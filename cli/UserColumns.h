@@ -2,17 +2,16 @@
 
 #include "core/users/AccountEdits.h"
 
+#include "cli/Rows.h"
+
 #include <QString>
-#include <nlohmann/json.hpp>
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantor::admin {
-
-// JSON objects keep their keys in the order they were put in.
-using Json = nlohmann::ordered_json;
 
 // A field's name in JSON, in CSV headers and in `user show` (the core's
 // field table).
@@ -24,11 +23,15 @@ std::string_view ColumnName(UserField field);
 // texts as they are.
 std::string ColumnText(const UserLine& account, UserField field);
 
-// Every field by its name; booleans true or false, numbers as numbers. The
-// password only when asked for.
-Json AccountJson(const UserLine& account, bool withPassword);
-// JSON text of a value, bytes that are not UTF-8 shown as U+FFFD.
-std::string JsonText(const Json& value);
+// Every field as a cell named by its column: booleans as flags, numbers as
+// numbers, the level and the texts as ColumnText gives them. The password
+// only when asked for. `level` keeps the level's text the cells point into.
+std::vector<Cell> AccountCells(const UserLine& account, bool withPassword, std::string& level);
+
+// The option of a field in `user add` and `user set`: its column with "-"
+// for "_"; a flag field has a second option that clears it.
+std::string FieldOption(UserField field);
+std::string FieldClearOption(UserField field);
 
 // Takes a field's text, as CSV and the options give it, into `fields`; the
 // reason in the user's language when the text is refused.

@@ -1,74 +1,18 @@
-// user list, show, add, set, remove: the accounts of a *.user file, one
-// command per change, each written as the account dialog writes it.
-#include "cli/Admin.h"
+// user list, show, add, set, passwd, remove: the accounts of a *.user file,
+// one command per change, each written as the account dialog writes it.
+#include "cli/Password.h"
 #include "cli/UserColumns.h"
+#include "cli/Verbs.h"
 #include "core/lines/LinePieces.h"
 #include "core/users/AccountEdits.h"
-
-#include <CLI/CLI.hpp>
-
-#include <iostream>
 
 namespace vantor::admin {
 
 namespace {
 
-// The options that give the fields of an account, as texts checked as an
-// import checks its cells.
-struct AccountOptions {
-    bool passwordStdin = false;
-    std::optional<std::string> level, group, downloadLimit, uploadLimit, ratio, maxLogins, note,
-        language;
-    bool enabled = false, disabled = false, ipCheck = false, noIpCheck = false;
-};
-
-struct TextOption {
-    const char* name;
-    std::optional<std::string> AccountOptions::*value;
-    UserField field;
-};
-constexpr TextOption kTextOptions[] = {
-    {"--level", &AccountOptions::level, UserField::Level},
-    {"--group", &AccountOptions::group, UserField::Group},
-    {"--download-limit", &AccountOptions::downloadLimit, UserField::DownloadLimit},
-    {"--upload-limit", &AccountOptions::uploadLimit, UserField::UploadLimit},
-    {"--ratio", &AccountOptions::ratio, UserField::Ratio},
-    {"--max-logins", &AccountOptions::maxLogins, UserField::MaxLogins},
-    {"--note", &AccountOptions::note, UserField::Note},
-    {"--language", &AccountOptions::language, UserField::Language},
-};
-
 class UserTexts {
     Q_DECLARE_TR_FUNCTIONS(UserTexts)
 public:
-    static void describe(CLI::App* command, AccountOptions& o) {
-        command->add_flag("--password-stdin", o.passwordStdin,
-                          helpText(tr("Reads the password from one line of standard input")));
-        const QString help[] = {
-            tr("The level: root, super, normal or guest"),
-            tr("The group"),
-            tr("The download speed limit in kb/s, 0 for none"),
-            tr("The upload speed limit in kb/s, 0 for none"),
-            tr("N of the ratio 1:N, 0 for none"),
-            tr("The most logins at once, 0 for no limit"),
-            tr("A note"),
-            tr("The language: default, eng, cht or jpn"),
-        };
-        for (std::size_t i = 0; i < std::size(kTextOptions); ++i)
-            command->add_option(kTextOptions[i].name, o.*kTextOptions[i].value, helpText(help[i]));
-        auto* enabled =
-            command->add_flag("--enabled", o.enabled, helpText(tr("Allows the account")));
-        command->add_flag("--disabled", o.disabled, helpText(tr("Disallows the account")))
-            ->excludes(enabled);
-        auto* ipCheck = command->add_flag("--ip-check", o.ipCheck,
-                                          helpText(tr("Checks the account's client address")));
-        command
-            ->add_flag("--no-ip-check", o.noIpCheck,
-                       helpText(tr("Does not check the account's client address")))
-            ->excludes(ipCheck);
-    }
-
-    static QString noPassword() { return tr("no password on standard input"); }
     static QString nothingToChange() {
         return tr("nothing to change: give at least one field option");
     }
@@ -77,154 +21,209 @@ public:
     }
 };
 
-void take(UserField field, std::string_view text, const char* option, AccountFields& fields) {
+// The help of a field's option; none for the fields no option sets.
+const char* fieldHelp(UserField field) {
+    switch (field) {
+    case UserField::Level:
+        return QT_TRANSLATE_NOOP("Verbs", "The level: root, super, normal or guest");
+    case UserField::Group:
+        return QT_TRANSLATE_NOOP("Verbs", "The group");
+    case UserField::Enabled:
+        return QT_TRANSLATE_NOOP("Verbs", "Allows the account");
+    case UserField::DownloadLimit:
+        return QT_TRANSLATE_NOOP("Verbs", "The download speed limit in kb/s, 0 for none");
+    case UserField::UploadLimit:
+        return QT_TRANSLATE_NOOP("Verbs", "The upload speed limit in kb/s, 0 for none");
+    case UserField::Ratio:
+        return QT_TRANSLATE_NOOP("Verbs", "N of the ratio 1:N, 0 for none");
+    case UserField::MaxLogins:
+        return QT_TRANSLATE_NOOP("Verbs", "The most logins at once, 0 for no limit");
+    case UserField::IpCheckOff:
+        return QT_TRANSLATE_NOOP("Verbs", "Does not check the account's client address");
+    case UserField::Note:
+        return QT_TRANSLATE_NOOP("Verbs", "A note");
+    case UserField::Language:
+        return QT_TRANSLATE_NOOP("Verbs", "The language: default, eng, cht or jpn");
+    default:
+        return nullptr;
+    }
+}
+
+const char* clearHelp(UserField field) {
+    return field == UserField::Enabled
+               ? QT_TRANSLATE_NOOP("Verbs", "Disallows the account")
+               : QT_TRANSLATE_NOOP("Verbs", "Checks the account's client address");
+}
+
+const OptionSpec kPasswordStdin{
+    "--password-stdin", OptionKind::Flag,
+    QT_TRANSLATE_NOOP("Verbs", "Reads the password from standard input: asked for with the echo "
+                               "off on a terminal, else one line")};
+const OptionSpec kName{"NAME", OptionKind::Argument, QT_TRANSLATE_NOOP("Verbs", "The user name"),
+                       "NAME", true};
+const OptionSpec kShowPassword{"--show-password", OptionKind::Flag,
+                               QT_TRANSLATE_NOOP("Verbs", "With the password")};
+
+// The options of `user add` and `user set`, one per field the account
+// dialog lets a user change, named after the field's column.
+std::vector<OptionSpec> fieldOptions() {
+    std::vector<OptionSpec> options{kName, kPasswordStdin};
+    for (const UserFieldInfo& info : kUserFields) {
+        const char* help = fieldHelp(info.field);
+        if (help == nullptr)
+            continue;
+        const std::string option = FieldOption(info.field);
+        if (info.kind == UserFieldKind::Flag) {
+            options.push_back({option, OptionKind::Flag, help});
+            options.push_back({FieldClearOption(info.field),
+                               OptionKind::Flag,
+                               clearHelp(info.field),
+                               {},
+                               false,
+                               option});
+            continue;
+        }
+        const bool number =
+            info.kind == UserFieldKind::SignedNumber || info.kind == UserFieldKind::Counter;
+        options.push_back({option, OptionKind::Value, help, number ? "NUMBER" : ""});
+    }
+    return options;
+}
+
+void take(UserField field, std::string_view text, const std::string& option,
+          AccountFields& fields) {
     if (const auto refused = TakeColumn(field, text, fields))
-        refuse(fieldRefusedText(QLatin1String(option), *refused));
+        refuse(fieldRefusedText(shown(option), *refused));
 }
 
-// The password is never an argument, where any user's `ps` would show it.
-std::string passwordFromInput() {
-    std::string password;
-    if (!std::getline(std::cin, password) && password.empty())
-        refuse(UserTexts::noPassword());
-    if (!password.empty() && password.back() == '\r')
-        password.pop_back();
-    return password;
-}
-
-AccountFields takeOptions(const AccountOptions& o) {
+AccountFields takeOptions(const Command& command) {
     AccountFields fields;
-    if (o.passwordStdin)
-        take(UserField::Password, passwordFromInput(), "--password-stdin", fields);
-    for (const TextOption& option : kTextOptions)
-        if (const auto& value = o.*option.value)
-            take(option.field, *value, option.name, fields);
-    if (o.enabled || o.disabled)
-        take(UserField::Enabled, o.enabled ? "1" : "0", "--enabled", fields);
-    if (o.ipCheck || o.noIpCheck)
-        take(UserField::IpCheckOff, o.noIpCheck ? "1" : "0", "--no-ip-check", fields);
+    if (command.given(kPasswordStdin.name))
+        take(UserField::Password, ReadPassword(false), kPasswordStdin.name, fields);
+    for (const UserFieldInfo& info : kUserFields) {
+        if (fieldHelp(info.field) == nullptr)
+            continue;
+        const std::string option = FieldOption(info.field);
+        if (info.kind == UserFieldKind::Flag) {
+            if (command.given(option) || command.given(FieldClearOption(info.field)))
+                take(info.field, command.given(option) ? "1" : "0", option, fields);
+        } else if (const auto value = command.value(option)) {
+            take(info.field, *value, option, fields);
+        }
+    }
     return fields;
 }
 
-void list(const Session& session, const std::optional<std::string>& group, bool json,
-          bool withPassword) {
-    const FileLines file = ReadFileLines(session.folder.chosenUserFile());
-    bool first = true;
-    if (json)
-        print("[");
+void list(const Command& command) {
+    const FileLines file = ReadFileLines(command.folder.chosenUserFile());
+    const auto group = command.value("--group");
+    const bool withPassword = command.given(kShowPassword.name);
+    RowPrinter printer(command.given("--json"), RowPrinter::Form::Lines);
+    std::string level;
+    UserLine account;
     for (const std::string_view line : file.lines) {
-        UserLine account;
+        account = UserLine{};
         ParseUserLine(line, account);
         if (group && account.group != *group)
             continue;
-        if (!json) {
-            printLine(account.name);
-            continue;
-        }
-        print(first ? "\n" : ",\n");
-        print(JsonText(AccountJson(account, withPassword)));
-        first = false;
+        if (printer.json())
+            printer.row(AccountCells(account, withPassword, level));
+        else
+            printer.row({}, account.name);
     }
-    if (json)
-        print(first ? "]\n" : "\n]\n");
+    printer.finish();
 }
 
-void show(const Session& session, const std::string& name, bool json, bool withPassword) {
-    const auto account = FindAccount(session.folder.chosenUserFile(), name);
+void show(const Command& command) {
+    const std::string& name = command.argument("NAME");
+    const auto account = FindAccount(command.folder.chosenUserFile(), name);
     if (!account)
         refuse(unknownAccountText(name));
-    if (json) {
-        printLine(JsonText(AccountJson(*account, withPassword)));
-        return;
-    }
-    for (std::size_t i = 0; i < kUserFields.size(); ++i) {
-        const auto field = static_cast<UserField>(i);
-        if (field != UserField::Password || withPassword)
-            printLine(std::string(kUserFields[i].column) + ": " + ColumnText(*account, field));
-    }
+    RowPrinter printer(command.given("--json") ? RowPrinter::Form::JsonOne
+                                               : RowPrinter::Form::Fields);
+    std::string level;
+    printer.row(AccountCells(*account, command.given(kShowPassword.name), level));
+    printer.finish();
+}
+
+void add(const Command& command) {
+    const AccountFields fields = takeOptions(command);
+    const std::string& name = command.argument("NAME");
+    UserLine account = NewUserLine(name);
+    ApplyAccountFields(fields, account);
+    if (!AddAccount(command.folder.chosenUserFile(FileUse::Create), account))
+        refuse(UserTexts::exists(name));
+}
+
+void change(const Command& command, const AccountFields& fields) {
+    const std::string& name = command.argument("NAME");
+    if (!ChangeAccount(command.folder.chosenUserFile(), name, fields))
+        refuse(unknownAccountText(name));
+}
+
+void set(const Command& command) {
+    const AccountFields fields = takeOptions(command);
+    if (fields.given.none())
+        usageError(UserTexts::nothingToChange());
+    change(command, fields);
+}
+
+void passwd(const Command& command) {
+    // The account must exist before anybody types a password for it.
+    const std::string& name = command.argument("NAME");
+    if (!FindAccount(command.folder.chosenUserFile(), name))
+        refuse(unknownAccountText(name));
+    AccountFields fields;
+    take(UserField::Password, ReadPassword(true), "NAME", fields);
+    change(command, fields);
+}
+
+void remove(const Command& command) {
+    const std::string& name = command.argument("NAME");
+    const std::optional<std::string> allowFile =
+        command.given("--with-addresses") ? std::optional(command.folder.chosenAllowFile())
+                                          : std::nullopt;
+    if (!RemoveAccount(command.folder.chosenUserFile(), name, allowFile))
+        refuse(unknownAccountText(name));
 }
 
 } // namespace
 
-void addUserCommands(CLI::App& app, Session& session) {
-    CLI::App* users = app.add_subcommand("user", helpText(UserTexts::tr("Accounts")));
-    users->require_subcommand(1);
-
-    struct Arguments {
-        std::string name;
-        std::optional<std::string> group;
-        bool json = false, showPassword = false, withAddresses = false;
-        AccountOptions options;
+std::vector<Verb> UserVerbs() {
+    const OptionSpec json{"--json", OptionKind::Flag,
+                          QT_TRANSLATE_NOOP("Verbs", "Every field, as JSON")};
+    return {
+        {"user",
+         "list",
+         QT_TRANSLATE_NOOP("Verbs", "Lists the names in file order"),
+         {{"--group", OptionKind::Value, QT_TRANSLATE_NOOP("Verbs", "Only this group")},
+          json,
+          kShowPassword},
+         list},
+        {"user",
+         "show",
+         QT_TRANSLATE_NOOP("Verbs", "Shows an account"),
+         {kName, json, kShowPassword},
+         show},
+        {"user", "add",
+         QT_TRANSLATE_NOOP("Verbs", "Adds an account with the values of a new account"),
+         fieldOptions(), add},
+        {"user", "set", QT_TRANSLATE_NOOP("Verbs", "Changes the given fields of an account"),
+         fieldOptions(), set},
+        {"user",
+         "passwd",
+         QT_TRANSLATE_NOOP("Verbs", "Sets an account's password: asked for twice with the echo "
+                                    "off on a terminal, else one line of standard input"),
+         {kName},
+         passwd},
+        {"user",
+         "remove",
+         QT_TRANSLATE_NOOP("Verbs", "Removes an account"),
+         {kName,
+          {"--with-addresses", OptionKind::Flag,
+           QT_TRANSLATE_NOOP("Verbs", "Also removes the account's allowed addresses")}},
+         remove},
     };
-    auto args = std::make_shared<Arguments>();
-
-    CLI::App* listing =
-        users->add_subcommand("list", helpText(UserTexts::tr("Lists the names in file order")));
-    listing->add_option("--group", args->group, helpText(UserTexts::tr("Only this group")));
-    listing->add_flag("--json", args->json, helpText(UserTexts::tr("Every field, as JSON")));
-    listing->add_flag("--show-password", args->showPassword,
-                      helpText(UserTexts::tr("With the password")));
-    listing->callback([&session, args] {
-        session.action = [&session, args] {
-            list(session, args->group, args->json, args->showPassword);
-        };
-    });
-
-    CLI::App* showing = users->add_subcommand("show", helpText(UserTexts::tr("Shows an account")));
-    showing->add_option("NAME", args->name, helpText(UserTexts::tr("The user name")))->required();
-    showing->add_flag("--json", args->json, helpText(UserTexts::tr("As JSON")));
-    showing->add_flag("--show-password", args->showPassword,
-                      helpText(UserTexts::tr("With the password")));
-    showing->callback([&session, args] {
-        session.action = [&session, args] {
-            show(session, args->name, args->json, args->showPassword);
-        };
-    });
-
-    CLI::App* adding = users->add_subcommand(
-        "add", helpText(UserTexts::tr("Adds an account with the values of a new account")));
-    adding->add_option("NAME", args->name, helpText(UserTexts::tr("The user name")))->required();
-    UserTexts::describe(adding, args->options);
-    adding->callback([&session, args] {
-        session.action = [&session, args] {
-            const AccountFields fields = takeOptions(args->options);
-            UserLine account = NewUserLine(args->name);
-            ApplyAccountFields(fields, account);
-            if (!AddAccount(session.folder.chosenUserFile(), account))
-                refuse(UserTexts::exists(args->name));
-        };
-    });
-
-    CLI::App* setting = users->add_subcommand(
-        "set", helpText(UserTexts::tr("Changes the given fields of an account")));
-    setting->add_option("NAME", args->name, helpText(UserTexts::tr("The user name")))->required();
-    UserTexts::describe(setting, args->options);
-    setting->callback([&session, args] {
-        session.action = [&session, args] {
-            const AccountFields fields = takeOptions(args->options);
-            if (fields.given.none())
-                usageError(UserTexts::nothingToChange());
-            if (!ChangeAccount(session.folder.chosenUserFile(), args->name, fields))
-                refuse(unknownAccountText(args->name));
-        };
-    });
-
-    CLI::App* removing =
-        users->add_subcommand("remove", helpText(UserTexts::tr("Removes an account")));
-    removing->add_option("NAME", args->name, helpText(UserTexts::tr("The user name")))->required();
-    removing->add_flag("--with-addresses", args->withAddresses,
-                       helpText(UserTexts::tr("Also removes the account's allowed addresses")));
-    removing->callback([&session, args] {
-        session.action = [&session, args] {
-            const std::optional<std::string> allowFile =
-                args->withAddresses ? std::optional(session.folder.chosenAllowFile())
-                                    : std::nullopt;
-            if (!RemoveAccount(session.folder.chosenUserFile(), args->name, allowFile))
-                refuse(unknownAccountText(args->name));
-        };
-    });
-
-    addUserBulkCommands(*users, session);
 }
 
 } // namespace vantor::admin

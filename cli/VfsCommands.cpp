@@ -1,14 +1,13 @@
 // vfs list, add, set, remove: the mount points of a *.vfs file under the
 // rules of the mount point editor.
-#include "cli/Admin.h"
-#include "cli/UserColumns.h"
+#include "cli/Rows.h"
+#include "cli/Verbs.h"
 #include "core/lines/LinePieces.h"
 #include "core/users/UserFile.h"
+#include "core/vfs/MountFields.h"
 #include "core/vfs/MountPointEdits.h"
 #include "texts/RuleTexts.h"
 #include "texts/Strings.h"
-
-#include <CLI/CLI.hpp>
 
 #include <unordered_set>
 
@@ -29,12 +28,19 @@ public:
         return tr("no mount point has the virtual path %1").arg(shown(path));
     }
     static QString nothingToChange() { return tr("nothing to change: give at least one option"); }
+    static QString exists() { return tr("another mount point has this virtual path already"); }
 };
 
+// The options of an add or a change, as given.
 struct Arguments {
-    std::string physical, virtualPath;
     std::optional<std::string> owner, group, permissions, newPhysical, newVirtual;
-    bool inherit = false, noInherit = false, json = false;
+    bool inherit = false, noInherit = false;
+
+    explicit Arguments(const Command& command)
+        : owner(command.value("--owner")), group(command.value("--group")),
+          permissions(command.value("--perms")), newPhysical(command.value("--physical")),
+          newVirtual(command.value("--virtual")), inherit(command.given("--inherit")),
+          noInherit(command.given("--no-inherit")) {}
 };
 
 // The names the owner and group of a mount point may take, besides "default".
@@ -42,9 +48,9 @@ struct Names {
     std::unordered_set<std::string> users, groups;
 };
 
-Names namesOf(const Session& session) {
+Names namesOf(const Command& command) {
     TextLineList lines;
-    LoadUserLineList(session.folder.chosenUserFile(), lines);
+    LoadUserLineList(command.folder.chosenUserFile(), lines);
     Names names;
     for (const std::string_view line : lines) {
         UserLine account;
@@ -71,14 +77,14 @@ struct Change {
     std::optional<std::string> owner, group;
 };
 
-Change checkedChange(const Session& session, const Arguments& args) {
+Change checkedChange(const Command& command, const Arguments& args) {
     if (const auto& field = args.permissions;
         field && (field->size() != 3 || field->find_first_not_of("01234567") != std::string::npos))
         refuse(VfsTexts::permissions());
     Change change;
     if (!args.owner && !args.group)
         return change;
-    const Names names = namesOf(session);
+    const Names names = namesOf(command);
     if (args.owner)
         change.owner = givenName(*args.owner, names.users, false);
     if (args.group)
@@ -124,7 +130,7 @@ void settle(const MountEdit& edit, const std::string& virtualPath) {
     case Outcome::VirtualPathUnknown:
         refuse(VfsTexts::unknown(virtualPath));
     case Outcome::VirtualPathExists:
-        refuse(loadString(Str::VirtualPathExists));
+        refuse(VfsTexts::exists());
     case Outcome::RootDeleteRefused:
         refuse(loadString(Str::RootDeleteRefused));
     case Outcome::RootRenameRefused:
@@ -134,122 +140,115 @@ void settle(const MountEdit& edit, const std::string& virtualPath) {
     }
 }
 
-void list(const Session& session, bool json) {
-    const auto vfsFile = session.folder.chosenVfsFile();
+void list(const Command& command) {
+    const auto vfsFile = command.folder.chosenVfsFile();
     const FileLines file = ReadFileLines(vfsFile.value_or(std::string()));
-    Json mounts = Json::array();
+    RowPrinter printer(command.given("--json"), RowPrinter::Form::Lines);
+    std::vector<std::string> texts(kMountFields.size());
+    std::vector<Cell> cells(kMountFields.size());
     for (const std::string_view line : file.lines) {
-        if (!json) {
-            printLine(line);
-            continue;
+        if (printer.json()) {
+            for (const MountFieldInfo& info : kMountFields) {
+                auto& text = texts[static_cast<std::size_t>(info.field)];
+                text = MountFieldText(line, info.field).value_or(std::string());
+                CellValue value = std::string_view(text);
+                if (info.kind == MountFieldKind::Inherit)
+                    value = text != "n";
+                cells[static_cast<std::size_t>(info.field)] = {info.column, value};
+            }
         }
-        MountPoint mount;
-        ParseMountPoint(line, mount);
-        std::string permissions;
-        ExtractField(4, line, permissions, kMountPointSeparator);
-        mounts.push_back({{"physical", mount.physicalPath},
-                          {"virtual", mount.virtualPath},
-                          {"owner", mount.owner},
-                          {"group", mount.group},
-                          {"permissions", permissions},
-                          {"inherit", mount.inherit}});
+        printer.row(cells, line);
     }
-    if (json)
-        printLine(JsonText(mounts));
+    printer.finish();
 }
 
-void addOptions(CLI::App* command, Arguments& args) {
-    command->add_option("--owner", args.owner,
-                        helpText(VfsTexts::tr("The owner user, or default")));
-    command->add_option("--group", args.group,
-                        helpText(VfsTexts::tr("The owner group, or default")));
-    command->add_option("--perms", args.permissions,
-                        helpText(VfsTexts::tr("Owner, group and other rights, R 4 + W 2 + X 1 "
-                                              "each (default for a new one: 754)")));
-    auto* inherit = command->add_flag(
-        "--inherit", args.inherit,
-        helpText(VfsTexts::tr("Directories below take the rights (default for a new one)")));
-    command
-        ->add_flag("--no-inherit", args.noInherit,
-                   helpText(VfsTexts::tr("Directories below do not take the rights")))
-        ->excludes(inherit);
+void add(const Command& command) {
+    const Arguments args(command);
+    const std::string vfsFile = command.folder.vfsFileToWrite(FileUse::Create);
+    const Change change = checkedChange(command, args);
+    MountPoint mount;
+    const std::string& virtualPath = command.argument("VIRTUAL");
+    mount.physicalPath = absolutePath(command.argument("PHYSICAL"));
+    mount.virtualPath = virtualPath;
+    DecodePermissions("754", mount.rights);
+    mount.inherit = true;
+    apply(args, change, mount);
+    // The editor warns of a missing owner only once the paths pass.
+    if (const auto fault = CheckMountPointPaths(mount.physicalPath, mount.virtualPath))
+        refuse(mountPointRuleText(fault->rule));
+    putInDefaults(mount);
+    settle(AddMountPoint(vfsFile, mount), virtualPath);
+}
+
+void set(const Command& command) {
+    const Arguments a(command);
+    if (!a.owner && !a.group && !a.permissions && !a.newPhysical && !a.newVirtual && !a.inherit &&
+        !a.noInherit)
+        usageError(VfsTexts::nothingToChange());
+    const std::string vfsFile = command.folder.vfsFileToWrite();
+    const Change change = checkedChange(command, a);
+    const std::string& virtualPath = command.argument("VIRTUAL");
+    settle(
+        ChangeMountPoint(vfsFile, virtualPath, [&](MountPoint& mount) { apply(a, change, mount); }),
+        virtualPath);
+}
+
+void remove(const Command& command) {
+    const std::string& virtualPath = command.argument("VIRTUAL");
+    settle(RemoveMountPoint(command.folder.vfsFileToWrite(), virtualPath), virtualPath);
 }
 
 } // namespace
 
-void addVfsCommands(CLI::App& app, Session& session) {
-    CLI::App* vfs = app.add_subcommand("vfs", helpText(VfsTexts::tr("Mount points")));
-    vfs->require_subcommand(1);
-    auto args = std::make_shared<Arguments>();
-
-    CLI::App* listing =
-        vfs->add_subcommand("list", helpText(VfsTexts::tr("Lists the mount points in file order")));
-    listing->add_flag("--json", args->json, helpText(VfsTexts::tr("As JSON")));
-    listing->callback(
-        [&session, args] { session.action = [&session, args] { list(session, args->json); }; });
-
-    CLI::App* adding = vfs->add_subcommand("add", helpText(VfsTexts::tr("Adds a mount point")));
-    adding->add_option("PHYSICAL", args->physical, helpText(VfsTexts::tr("An existing directory")))
-        ->required();
-    adding
-        ->add_option("VIRTUAL", args->virtualPath,
-                     helpText(VfsTexts::tr("A virtual path starting with /, not used yet")))
-        ->required();
-    addOptions(adding, *args);
-    adding->callback([&session, args] {
-        session.action = [&session, args] {
-            const std::string vfsFile = session.folder.vfsFileToWrite();
-            const Change change = checkedChange(session, *args);
-            MountPoint mount;
-            mount.physicalPath = absolutePath(args->physical);
-            mount.virtualPath = args->virtualPath;
-            DecodePermissions("754", mount.rights);
-            mount.inherit = true;
-            apply(*args, change, mount);
-            // The editor warns of a missing owner only once the paths pass.
-            if (const auto fault = CheckMountPointPaths(mount.physicalPath, mount.virtualPath))
-                refuse(mountPointRuleText(fault->rule));
-            putInDefaults(mount);
-            settle(AddMountPoint(vfsFile, mount), args->virtualPath);
-        };
-    });
-
-    CLI::App* setting = vfs->add_subcommand("set", helpText(VfsTexts::tr("Changes a mount point")));
-    setting
-        ->add_option("VIRTUAL", args->virtualPath,
-                     helpText(VfsTexts::tr("The virtual path of the mount point")))
-        ->required();
-    setting->add_option("--physical", args->newPhysical,
-                        helpText(VfsTexts::tr("Another existing directory")));
-    setting->add_option("--virtual", args->newVirtual,
-                        helpText(VfsTexts::tr("Another virtual path (not for the root /)")));
-    addOptions(setting, *args);
-    setting->callback([&session, args] {
-        session.action = [&session, args] {
-            const Arguments& a = *args;
-            if (!a.owner && !a.group && !a.permissions && !a.newPhysical && !a.newVirtual &&
-                !a.inherit && !a.noInherit)
-                usageError(VfsTexts::nothingToChange());
-            const std::string vfsFile = session.folder.vfsFileToWrite();
-            const Change change = checkedChange(session, a);
-            settle(ChangeMountPoint(vfsFile, a.virtualPath,
-                                    [&](MountPoint& mount) { apply(a, change, mount); }),
-                   a.virtualPath);
-        };
-    });
-
-    CLI::App* removing =
-        vfs->add_subcommand("remove", helpText(VfsTexts::tr("Removes a mount point")));
-    removing
-        ->add_option("VIRTUAL", args->virtualPath,
-                     helpText(VfsTexts::tr("The virtual path of the mount point")))
-        ->required();
-    removing->callback([&session, args] {
-        session.action = [&session, args] {
-            settle(RemoveMountPoint(session.folder.vfsFileToWrite(), args->virtualPath),
-                   args->virtualPath);
-        };
-    });
+std::vector<Verb> VfsVerbs() {
+    const std::vector<OptionSpec> rights{
+        {"--owner", OptionKind::Value, QT_TRANSLATE_NOOP("Verbs", "The owner user, or default"),
+         "NAME"},
+        {"--group", OptionKind::Value, QT_TRANSLATE_NOOP("Verbs", "The owner group, or default"),
+         "NAME"},
+        {"--perms", OptionKind::Value,
+         QT_TRANSLATE_NOOP("Verbs", "Owner, group and other rights, R 4 + W 2 + X 1 each "
+                                    "(default for a new one: 754)"),
+         "NUMBER"},
+        {"--inherit", OptionKind::Flag,
+         QT_TRANSLATE_NOOP("Verbs", "Directories below take the rights (default for a new one)")},
+        {"--no-inherit",
+         OptionKind::Flag,
+         QT_TRANSLATE_NOOP("Verbs", "Directories below do not take the rights"),
+         {},
+         false,
+         "--inherit"},
+    };
+    const OptionSpec virtualPath{"VIRTUAL", OptionKind::Argument,
+                                 QT_TRANSLATE_NOOP("Verbs", "The virtual path of the mount point"),
+                                 "PATH", true};
+    std::vector<OptionSpec> adding{
+        {"PHYSICAL", OptionKind::Argument, QT_TRANSLATE_NOOP("Verbs", "An existing directory"),
+         "DIR", true},
+        {"VIRTUAL", OptionKind::Argument,
+         QT_TRANSLATE_NOOP("Verbs", "A virtual path starting with /, not used yet"), "PATH", true}};
+    adding.insert(adding.end(), rights.begin(), rights.end());
+    std::vector<OptionSpec> changing{
+        virtualPath,
+        {"--physical", OptionKind::Value, QT_TRANSLATE_NOOP("Verbs", "Another existing directory"),
+         "DIR"},
+        {"--virtual", OptionKind::Value,
+         QT_TRANSLATE_NOOP("Verbs", "Another virtual path (not for the root /)"), "PATH"}};
+    changing.insert(changing.end(), rights.begin(), rights.end());
+    return {
+        {"vfs",
+         "list",
+         QT_TRANSLATE_NOOP("Verbs", "Lists the mount points in file order"),
+         {{"--json", OptionKind::Flag, QT_TRANSLATE_NOOP("Verbs", "As JSON")}},
+         list},
+        {"vfs", "add", QT_TRANSLATE_NOOP("Verbs", "Adds a mount point"), adding, add},
+        {"vfs", "set", QT_TRANSLATE_NOOP("Verbs", "Changes a mount point"), changing, set},
+        {"vfs",
+         "remove",
+         QT_TRANSLATE_NOOP("Verbs", "Removes a mount point"),
+         {virtualPath},
+         remove},
+    };
 }
 
 } // namespace vantor::admin

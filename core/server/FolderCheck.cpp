@@ -9,9 +9,12 @@
 #include "core/vfs/VfsFile.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <functional>
 #include <limits>
 #include <sys/stat.h>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -57,17 +60,35 @@ std::string fromFolder(const std::string& directory, const std::string& path) {
     return path.empty() || path.front() == kPathSeparator ? path : JoinPath(directory, path);
 }
 
+// Runs a check of one file; a file that cannot be read is reported instead.
+void readingFile(Findings& findings, const std::string& fileName,
+                 const std::function<void()>& check) {
+    try {
+        check();
+    } catch (const FileError& error) {
+        CheckFinding& finding = findings.add(fileName, 0, Kind::FileUnreadable);
+        finding.count = static_cast<std::size_t>(error.errorNumber());
+        finding.fault = error.fault();
+        finding.text = error.reason();
+    }
+}
+
 // Every line a reader takes, numbered from 1 as it stands in the file, empty
 // lines and exact repeats left out, the line end taken off; a line too long
-// for the readers is reported instead of visited. A byte 0x1A ends the walk,
-// and is reported when bytes follow it.
+// for the readers is reported instead of visited, and a line with a byte 0
+// is reported and visited up to it. A byte 0x1A ends the walk, and is
+// reported when bytes follow it.
 void forEachLine(Findings& findings, const std::string& fileName,
                  const std::function<void(std::size_t, std::string_view)>& visit) {
-    const std::string bytes = ReadDefinitionFile(fileName).bytes;
+    std::string bytes;
+    readingFile(findings, fileName, [&] { bytes = ReadDefinitionFile(fileName).bytes; });
     std::string_view text = bytes;
     const std::size_t mark = text.find('\x1A');
     text = text.substr(0, mark);
+    // Room for every line up front: growing a table of 100,000 lines step
+    // by step costs more than filling it.
     std::unordered_set<std::string_view> seen;
+    seen.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t number = 0;
     while (!text.empty()) {
         ++number;
@@ -78,10 +99,15 @@ void forEachLine(Findings& findings, const std::string& fileName,
             line.remove_suffix(1);
         if (line.empty() || !seen.insert(line).second)
             continue;
-        if (line.size() > kMaxLinePiece)
+        if (line.size() > kMaxLinePiece) {
             findings.add(fileName, number, Kind::LineTooLong).count = line.size();
-        else
-            visit(number, line);
+            continue;
+        }
+        if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos) {
+            findings.add(fileName, number, Kind::NulByte);
+            line = line.substr(0, nul);
+        }
+        visit(number, line);
     }
     if (mark != std::string_view::npos && mark + 1 < bytes.size()) {
         const auto feeds =
@@ -98,13 +124,26 @@ std::size_t fieldCount(std::string_view line, char separator) {
 // where signed, within the bounds.
 bool isNumber(std::string_view text, bool allowSign, std::int64_t min, std::int64_t max) {
     const bool negative = allowSign && text.starts_with('-');
-    if (negative)
-        text.remove_prefix(1);
-    if (text.empty() || text.size() > 10 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 10 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
-    const std::int64_t value = std::stoll(std::string(text)) * (negative ? -1 : 1);
+    std::int64_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
     return value >= min && value <= max;
+}
+
+// The fields of a line, split once: as many as kUserLineFieldCount, the
+// last running to the line's end, as ExtractField takes them.
+std::array<std::string_view, kUserLineFieldCount> splitUserLine(std::string_view line) {
+    std::array<std::string_view, kUserLineFieldCount> fields;
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
+        const std::size_t colon = line.find(kUserFieldSeparator);
+        fields[i] = line.substr(0, colon);
+        line.remove_prefix(colon == std::string_view::npos ? line.size() : colon + 1);
+    }
+    fields.back() = line;
+    return fields;
 }
 
 struct Accounts {
@@ -126,17 +165,15 @@ void checkUserLine(Findings& findings, const std::string& file, std::size_t numb
         findings.add(file, number, Kind::UserFieldCount).count = count;
         return;
     }
-    std::vector<std::string> fields(kUserLineFieldCount);
-    for (int i = 0; i < kUserLineFieldCount; ++i)
-        ExtractField(i, line, fields[static_cast<std::size_t>(i)], kUserFieldSeparator);
-    accounts.groups.insert(fields[3]);
+    const auto fields = splitUserLine(line);
+    accounts.groups.emplace(fields[3]);
     if (!isNumber(fields[1], false, 0, kNoLevel))
         findings.add(file, number, Kind::UserLevelBad).text = fields[1];
     constexpr std::int64_t kMinSigned = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kMaxSigned = std::numeric_limits<std::int32_t>::max();
     for (int i = 4; i <= 11; ++i) {
         const bool counter = i >= 10; // the two counters are written unsigned
-        const std::string& text = fields[static_cast<std::size_t>(i)];
+        const std::string_view text = fields[static_cast<std::size_t>(i)];
         if (!isNumber(text, !counter, counter ? 0 : kMinSigned,
                       counter ? std::numeric_limits<std::uint32_t>::max() : kMaxSigned)) {
             CheckFinding& finding = findings.add(file, number, Kind::UserNumberBad);
@@ -144,18 +181,25 @@ void checkUserLine(Findings& findings, const std::string& file, std::size_t numb
             finding.text = text;
         }
     }
-    const std::string& language = fields[13];
+    const std::string_view language = fields[13];
     if (!language.empty() && !LanguageDisplayName(language))
         findings.add(file, number, Kind::UserLanguageBad).text = language;
 }
 
 void checkUserFile(Findings& findings, const std::string& file, Accounts& accounts) {
     std::unordered_map<std::string, std::size_t> firstLine;
+    struct stat info {};
+    // Room for about every name: an account line seldom takes under 28 bytes.
+    if (::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        const auto lines = static_cast<std::size_t>(info.st_size) / 28 + 1;
+        firstLine.reserve(lines);
+        accounts.names.reserve(accounts.names.size() + lines);
+    }
     forEachLine(findings, file, [&](std::size_t number, std::string_view line) {
         checkUserLine(findings, file, number, line, firstLine, accounts);
     });
-    struct stat info {};
-    if (::stat(file.c_str(), &info) == 0 && (info.st_mode & (S_IRGRP | S_IROTH)) != 0)
+    if (::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        (info.st_mode & (S_IRGRP | S_IROTH)) != 0)
         findings.add(file, 0, Kind::UserFileReadable);
 }
 
@@ -210,16 +254,25 @@ void checkVfsFile(Findings& findings, const std::string& file, const Accounts& a
 void checkStartupList(Findings& findings, const std::string& directory, const std::string& file) {
     constexpr std::string_view kStart = "ftpdstart ";
     forEachLine(findings, file, [&](std::size_t number, std::string_view line) {
-        if (!line.starts_with(kStart))
+        const std::string config(line.starts_with(kStart) ? line.substr(kStart.size()) : "");
+        if (config.empty()) {
+            findings.add(file, number, Kind::StartupLineMalformed);
             return;
-        const std::string config(line.substr(kStart.size()));
+        }
         if (!SECFileSystem().FileExists(fromFolder(directory, config)))
             findings.add(file, number, Kind::StartupConfigMissing).text = config;
     });
 }
 
 void checkConfigFile(Findings& findings, const std::string& directory, const std::string& file) {
-    const IniFile config = IniFile::load(file);
+    IniFile config;
+    bool read = false;
+    readingFile(findings, file, [&] {
+        config = IniFile::load(file);
+        read = true;
+    });
+    if (!read)
+        return;
     for (const char* key : {"USRFILE", "IPFILE", "VFSFILE"}) {
         const auto value = config.find("FTPD", key);
         if (!value) {
@@ -232,9 +285,10 @@ void checkConfigFile(Findings& findings, const std::string& directory, const std
         CheckFinding& finding = findings.add(file, value->line, Kind::ConfigFileMissing);
         finding.text = key;
         finding.path = value->text;
-        // Without an address file the server checks no address: that may
-        // well be meant.
-        if (finding.text == "IPFILE")
+        // Without an address file the server checks no address, and without
+        // a user file it admits only anonymous users: either may well be
+        // meant, and a new server has neither until its first account.
+        if (finding.text == "IPFILE" || finding.text == "USRFILE")
             finding.severity = Severity::Warning;
     }
 }
@@ -255,6 +309,9 @@ std::vector<CheckFinding> CheckDefinitionFiles(const CheckedFiles& files) {
         checkConfigFile(findings, files.directory, file);
     if (!files.startupList.empty())
         checkStartupList(findings, files.directory, files.startupList);
+    std::stable_sort(out.begin(), out.end(), [](const CheckFinding& a, const CheckFinding& b) {
+        return std::tie(a.file, a.line) < std::tie(b.file, b.line);
+    });
     return out;
 }
 

@@ -13,8 +13,11 @@ namespace vantor {
 // not what the administrator meant.
 struct CheckFinding {
     enum class Kind {
+        // Any file.
+        FileUnreadable, // `fault`, `count`: the error's kind and number, `text`: its words
         // Any line file.
         LineTooLong,   // the readers split it into pieces
+        NulByte,       // a byte 0 in a line: the server's reader ends the line there
         EndOfFileMark, // a byte 0x1A with bytes after it: the readers stop there
         // *.user
         UserFieldCount,   // `count`: the fields the line has
@@ -37,6 +40,7 @@ struct CheckFinding {
         MountNoRoot,
         // the startup list and *.ftpd
         StartupConfigMissing, // `text`: the configuration named
+        StartupLineMalformed, // not "ftpdstart" and a configuration file name
         ConfigKeyMissing,     // `text`: the key
         ConfigFileMissing,    // `text`: the key, `path`: the file it names
     };
@@ -52,6 +56,7 @@ struct CheckFinding {
     std::size_t otherLine = 0;
     int field = 0; // a field index of the user line, from 0
     InputRule rule = InputRule::Ok;
+    FileFault fault = FileFault::System;
 };
 
 // The definition files of one folder. Accounts and groups are those of every
@@ -66,9 +71,9 @@ struct CheckedFiles {
     std::string startupList; // empty: none
 };
 
-// Reads every file once, in time linear in their sizes; findings of a file
-// come in line order, the files in the order given, user files first. A file
-// that cannot be read raises FileError.
+// Reads every file once, in time linear in their sizes; the findings come in
+// the order of their file names and lines. A file that cannot be read is a
+// finding of its own, and the other files are checked all the same.
 std::vector<CheckFinding> CheckDefinitionFiles(const CheckedFiles& files);
 
 } // namespace vantor

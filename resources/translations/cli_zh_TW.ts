@@ -23,6 +23,22 @@
         <source>no *.vfs file in %1; name one with --vfs-file</source>
         <translation>%1 中沒有 *.vfs 檔案；請以 --vfs-file 指定一個</translation>
     </message>
+    <message>
+        <source>write a whole number from 0 up</source>
+        <translation>請寫 0 以上的整數</translation>
+    </message>
+    <message>
+        <source>could not write standard output: %1</source>
+        <translation>無法寫入標準輸出：%1</translation>
+    </message>
+    <message>
+        <source>the user name is longer than %1 bytes</source>
+        <translation>使用者名稱超過 %1 位元組</translation>
+    </message>
+    <message>
+        <source>the account is longer than %1 bytes in all</source>
+        <translation>此帳號全部加起來超過 %1 位元組</translation>
+    </message>
 </context>
 <context>
     <name>AllowTexts</name>
@@ -51,52 +67,8 @@
         <translation>%1 不可從 %2 連線</translation>
     </message>
     <message>
-        <source>Allowed client addresses</source>
-        <translation>允許的用戶端位址</translation>
-    </message>
-    <message>
-        <source>The entry of this account</source>
-        <translation>此帳號的項目</translation>
-    </message>
-    <message>
-        <source>The entry without a user part, for every account</source>
-        <translation>不含使用者部分、適用所有帳號的項目</translation>
-    </message>
-    <message>
-        <source>A full address, or a prefix ending in .</source>
-        <translation>完整位址，或以 . 結尾的前段</translation>
-    </message>
-    <message>
-        <source>Lists the entries in file order</source>
-        <translation>依檔案順序列出項目</translation>
-    </message>
-    <message>
-        <source>Only the entries that apply to this account</source>
-        <translation>只列出適用此帳號的項目</translation>
-    </message>
-    <message>
-        <source>As JSON</source>
-        <translation>以 JSON 輸出</translation>
-    </message>
-    <message>
-        <source>Adds an entry</source>
-        <translation>新增項目</translation>
-    </message>
-    <message>
-        <source>Removes an entry</source>
-        <translation>移除項目</translation>
-    </message>
-    <message>
-        <source>Tells whether an account may connect from an address; exit 0 when it may, 1 when not</source>
-        <translation>說明帳號能否從某位址連線；可以時結束碼為 0，不行時為 1</translation>
-    </message>
-    <message>
-        <source>The user name</source>
-        <translation>使用者名稱</translation>
-    </message>
-    <message>
-        <source>The client address</source>
-        <translation>用戶端位址</translation>
+        <source>%1 is not a client address such as 192.168.1.10</source>
+        <translation>%1 不是用戶端位址，例如 192.168.1.10</translation>
     </message>
 </context>
 <context>
@@ -142,28 +114,52 @@
         <translation>已新增 %1 個、修改 %2 個、保留 %3 個帳號</translation>
     </message>
     <message>
-        <source>Adds or changes accounts from a CSV file in one write</source>
-        <translation>從 CSV 檔案新增或修改帳號，一次寫入</translation>
+        <source>not JSON as an export writes it: %1</source>
+        <translation>不是匯出所寫的 JSON：%1</translation>
     </message>
     <message>
-        <source>The CSV file</source>
-        <translation>CSV 檔案</translation>
+        <source>--format takes csv or json</source>
+        <translation>--format 只接受 csv 或 json</translation>
     </message>
     <message>
-        <source>Changes the accounts that exist already</source>
-        <translation>修改已經存在的帳號</translation>
+        <source>the JSON is not an array of accounts</source>
+        <translation>此 JSON 不是帳號的陣列</translation>
     </message>
     <message>
-        <source>Says what would be added, changed and left, and writes nothing</source>
-        <translation>說明將新增、修改與保留哪些帳號，不寫入任何東西</translation>
+        <source>the entry is not an object of fields</source>
+        <translation>此項目不是欄位的物件</translation>
     </message>
     <message>
-        <source>Writes every account to standard output</source>
-        <translation>將所有帳號寫到標準輸出</translation>
+        <source>a text, a flag or a number of the field&apos;s kind</source>
+        <translation>請給符合此欄位種類的文字、旗標或數字</translation>
     </message>
     <message>
-        <source>csv or json</source>
-        <translation>csv 或 json</translation>
+        <source>the entry has no field name</source>
+        <translation>此項目沒有 name 欄位</translation>
+    </message>
+    <message>
+        <source>%1 of the accounts exist already , the first is %2 , --update changes them</source>
+        <translation>其中 %1 個帳號已經存在，第一個是 %2，使用 --update 可修改它們</translation>
+    </message>
+    <message>
+        <source>%1:%2: the export can not give this line exactly: %3</source>
+        <translation>%1:%2：匯出無法完全照原樣寫出這一行：%3</translation>
+    </message>
+    <message>
+        <source>it has %1 fields , not 14 , and an import writes all 14</source>
+        <translation>它有 %1 個欄位而不是 14 個，匯入會寫出全部 14 個</translation>
+    </message>
+    <message>
+        <source>a field is not written as the readers read it , an import writes it otherwise</source>
+        <translation>有欄位的寫法與讀取程式的讀法不同，匯入會寫成另一種樣子</translation>
+    </message>
+    <message>
+        <source>an import refuses a field: %1</source>
+        <translation>匯入會拒絕一個欄位：%1</translation>
+    </message>
+    <message>
+        <source>the name is used on line %1 already , an import refuses it</source>
+        <translation>此名稱已在第 %1 行使用，匯入會拒絕它</translation>
     </message>
 </context>
 <context>
@@ -245,20 +241,28 @@
         <translation>%1 指向 %2，但它不存在</translation>
     </message>
     <message>
-        <source>%1 errors , %2 warnings</source>
-        <translation>%1 個錯誤，%2 個警告</translation>
+        <source>a byte 0 ends the line for the server , what follows it on the line is lost</source>
+        <translation>位元組 0 對伺服器而言是行尾，此行在它之後的內容會遺失</translation>
     </message>
     <message>
-        <source>Reports what the server or the wizard would trip over in the folder&apos;s definition files; exit 1 on errors</source>
-        <translation>回報資料夾中定義檔裡伺服器或精靈會出錯的地方；有錯誤時結束碼為 1</translation>
+        <source>the entry has no address</source>
+        <translation>此項目沒有位址</translation>
     </message>
     <message>
-        <source>As JSON</source>
-        <translation>以 JSON 輸出</translation>
+        <source>the line is not ftpdstart and a configuration file name</source>
+        <translation>此行不是 ftpdstart 加上設定檔名稱</translation>
     </message>
     <message>
-        <source>Exit 1 on warnings too</source>
-        <translation>有警告時結束碼也為 1</translation>
+        <source>%1 is empty , it names no file</source>
+        <translation>%1 是空的，沒有指向任何檔案</translation>
+    </message>
+    <message>
+        <source>errors: %1 , warnings: %2</source>
+        <translation>錯誤：%1，警告：%2</translation>
+    </message>
+    <message>
+        <source>the file can not be read: %1</source>
+        <translation>無法讀取此檔案：%1</translation>
     </message>
 </context>
 <context>
@@ -311,20 +315,131 @@
         <translation>定義檔所在的資料夾（預設：目前目錄）</translation>
     </message>
     <message>
-        <source>The *.user file (default: the single one in the folder)</source>
-        <translation>*.user 檔案（預設：資料夾中唯一的一個）</translation>
-    </message>
-    <message>
-        <source>The *.allow file (default: the single one in the folder)</source>
-        <translation>*.allow 檔案（預設：資料夾中唯一的一個）</translation>
-    </message>
-    <message>
-        <source>The *.vfs file (default: the single one in the folder)</source>
-        <translation>*.vfs 檔案（預設：資料夾中唯一的一個）</translation>
-    </message>
-    <message>
         <source>%1 (see --help)</source>
         <translation>%1（請參閱 --help）</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>不可同時使用</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>NUMBER</source>
+        <translation>數字</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>ADDRESS</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>KEY=VALUE</source>
+        <translation>鍵=值</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends</source>
+        <translation>顯示版本後結束</translation>
+    </message>
+    <message>
+        <source>The *.user file, in the folder unless absolute (default: the single one in the folder)</source>
+        <translation>*.user 檔案，除非是絕對路徑，否則位於此資料夾（預設：資料夾中唯一的一個）</translation>
+    </message>
+    <message>
+        <source>The *.allow file, in the folder unless absolute (default: the single one in the folder)</source>
+        <translation>*.allow 檔案，除非是絕對路徑，否則位於此資料夾（預設：資料夾中唯一的一個）</translation>
+    </message>
+    <message>
+        <source>The *.vfs file, in the folder unless absolute (default: the single one in the folder)</source>
+        <translation>*.vfs 檔案，除非是絕對路徑，否則位於此資料夾（預設：資料夾中唯一的一個）</translation>
+    </message>
+    <message>
+        <source>not taken here: %1</source>
+        <translation>此處不接受：%1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>缺少命令</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一個值</translation>
+    </message>
+    <message>
+        <source>%1 and %2 can not be given together</source>
+        <translation>%1 與 %2 不能同時給</translation>
+    </message>
+    <message>
+        <source>%1: the value is not one of those taken</source>
+        <translation>%1：此值不在可接受的值之中</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>路徑</translation>
+    </message>
+    <message>
+        <source>Folder options</source>
+        <translation>資料夾選項</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Allowed client addresses</source>
+        <translation>允許的用戶端位址</translation>
+    </message>
+    <message>
+        <source>Mount points</source>
+        <translation>掛載點</translation>
+    </message>
+    <message>
+        <source>Server configurations</source>
+        <translation>伺服器設定</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordTexts</name>
+    <message>
+        <source>no password on standard input</source>
+        <translation>標準輸入沒有密碼</translation>
+    </message>
+    <message>
+        <source>the password is longer than an account line can hold (%1 bytes)</source>
+        <translation>密碼比帳號行能容納的還長（%1 位元組）</translation>
+    </message>
+    <message>
+        <source>the two passwords differ , nothing was changed</source>
+        <translation>兩次輸入的密碼不同，沒有修改任何東西</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>Password again: </source>
+        <translation>再輸入一次密碼：</translation>
     </message>
 </context>
 <context>
@@ -354,16 +469,106 @@
         <translation>沒有 %1</translation>
     </message>
     <message>
-        <source>Server configurations</source>
-        <translation>伺服器設定</translation>
+        <source>%1 is given by %2 already , with another value</source>
+        <translation>%1 已由 %2 給定，且值不同</translation>
     </message>
     <message>
-        <source>Writes NAME.ftpd, NAME.vfs and the startup list line as the wizard&apos;s Finish does</source>
-        <translation>如精靈的「完成」一樣寫入 NAME.ftpd、NAME.vfs 與啟動清單的一行</translation>
+        <source>the path %1 is longer than %2 bytes , it can not be used</source>
+        <translation>路徑 %1 超過 %2 位元組，無法使用</translation>
+    </message>
+    <message>
+        <source>write at most %1 bytes</source>
+        <translation>請寫最多 %1 位元組</translation>
+    </message>
+    <message>
+        <source>%1 starts at launch now</source>
+        <translation>%1 現在會在啟動時執行</translation>
+    </message>
+    <message>
+        <source>%1 starts at launch already</source>
+        <translation>%1 已經會在啟動時執行</translation>
+    </message>
+    <message>
+        <source>%1 does not start at launch now</source>
+        <translation>%1 現在不會在啟動時執行</translation>
+    </message>
+    <message>
+        <source>%1 does not start at launch already</source>
+        <translation>%1 本來就不會在啟動時執行</translation>
+    </message>
+</context>
+<context>
+    <name>UserTexts</name>
+    <message>
+        <source>nothing to change: give at least one field option</source>
+        <translation>沒有要修改的：請至少給一個欄位選項</translation>
+    </message>
+    <message>
+        <source>an account named %1 exists already</source>
+        <translation>名為 %1 的帳號已經存在</translation>
+    </message>
+</context>
+<context>
+    <name>Verbs</name>
+    <message>
+        <source>A full address, or a prefix ending in .</source>
+        <translation>完整位址，或以 . 結尾的前段</translation>
+    </message>
+    <message>
+        <source>The entry of this account</source>
+        <translation>此帳號的項目</translation>
+    </message>
+    <message>
+        <source>The entry without a user part, for every account</source>
+        <translation>不含使用者部分、適用所有帳號的項目</translation>
+    </message>
+    <message>
+        <source>Lists the entries in file order</source>
+        <translation>依檔案順序列出項目</translation>
+    </message>
+    <message>
+        <source>Only the entries that apply to this account</source>
+        <translation>只列出適用此帳號的項目</translation>
+    </message>
+    <message>
+        <source>As JSON</source>
+        <translation>以 JSON 輸出</translation>
+    </message>
+    <message>
+        <source>Adds an entry</source>
+        <translation>新增項目</translation>
+    </message>
+    <message>
+        <source>Removes an entry</source>
+        <translation>移除項目</translation>
+    </message>
+    <message>
+        <source>Tells whether an account may connect from an address; exit 0 when it may, 1 when not</source>
+        <translation>說明帳號能否從某位址連線；可以時結束碼為 0，不行時為 1</translation>
+    </message>
+    <message>
+        <source>The user name</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>The client address</source>
+        <translation>用戶端位址</translation>
+    </message>
+    <message>
+        <source>Reports what the server or the wizard would trip over in the folder&apos;s definition files; exit 1 on errors, 3 when a file can not be read</source>
+        <translation>報告資料夾的定義檔中會讓伺服器或精靈出錯的地方；有錯誤時結束碼為 1，有檔案無法讀取時為 3</translation>
+    </message>
+    <message>
+        <source>Exit 1 on warnings too</source>
+        <translation>有警告時結束碼也為 1</translation>
     </message>
     <message>
         <source>The server name</source>
         <translation>伺服器名稱</translation>
+    </message>
+    <message>
+        <source>Writes NAME.ftpd, NAME.vfs and the startup list line as the wizard&apos;s Finish does</source>
+        <translation>如精靈的「完成」一樣寫入 NAME.ftpd、NAME.vfs 與啟動清單的一行</translation>
     </message>
     <message>
         <source>The root directory of the server</source>
@@ -393,12 +598,45 @@
         <source>KEY=VALUE ...</source>
         <translation>鍵=值 ...</translation>
     </message>
-</context>
-<context>
-    <name>UserTexts</name>
     <message>
-        <source>Reads the password from one line of standard input</source>
-        <translation>從標準輸入的一行讀取密碼</translation>
+        <source>Lists every *.ftpd of the folder and whether it starts at launch</source>
+        <translation>列出資料夾中每個 *.ftpd，以及它是否在啟動時執行</translation>
+    </message>
+    <message>
+        <source>Shows the keys of section FTPD of NAME.ftpd</source>
+        <translation>顯示 NAME.ftpd 區段 FTPD 的鍵</translation>
+    </message>
+    <message>
+        <source>Starts NAME.ftpd at launch: its line in the startup list</source>
+        <translation>讓 NAME.ftpd 在啟動時執行：在啟動清單中加入它的一行</translation>
+    </message>
+    <message>
+        <source>Takes the line of NAME.ftpd out of the startup list</source>
+        <translation>從啟動清單中移除 NAME.ftpd 的一行</translation>
+    </message>
+    <message>
+        <source>csv or json</source>
+        <translation>csv 或 json</translation>
+    </message>
+    <message>
+        <source>Adds or changes accounts from a CSV or JSON file in one write</source>
+        <translation>從 CSV 或 JSON 檔案一次寫入新增或修改帳號</translation>
+    </message>
+    <message>
+        <source>The CSV or JSON file (JSON when it ends in .json), - for standard input</source>
+        <translation>CSV 或 JSON 檔案（以 .json 結尾時為 JSON），- 表示標準輸入</translation>
+    </message>
+    <message>
+        <source>Changes the accounts that exist already</source>
+        <translation>修改已經存在的帳號</translation>
+    </message>
+    <message>
+        <source>Says what would be added, changed and left, and writes nothing</source>
+        <translation>說明將新增、修改與保留哪些帳號，不寫入任何東西</translation>
+    </message>
+    <message>
+        <source>Writes every account to standard output; exit 1 when a line can not be given exactly</source>
+        <translation>把每個帳號寫到標準輸出；有無法照原樣寫出的行時結束碼為 1</translation>
     </message>
     <message>
         <source>The level: root, super, normal or guest</source>
@@ -407,6 +645,10 @@
     <message>
         <source>The group</source>
         <translation>群組</translation>
+    </message>
+    <message>
+        <source>Allows the account</source>
+        <translation>允許此帳號</translation>
     </message>
     <message>
         <source>The download speed limit in kb/s, 0 for none</source>
@@ -425,16 +667,16 @@
         <translation>同時登入的上限，0 表示不限</translation>
     </message>
     <message>
+        <source>Does not check the account&apos;s client address</source>
+        <translation>不檢查此帳號的用戶端位址</translation>
+    </message>
+    <message>
         <source>A note</source>
         <translation>備註</translation>
     </message>
     <message>
         <source>The language: default, eng, cht or jpn</source>
         <translation>語言：default、eng、cht 或 jpn</translation>
-    </message>
-    <message>
-        <source>Allows the account</source>
-        <translation>允許此帳號</translation>
     </message>
     <message>
         <source>Disallows the account</source>
@@ -445,24 +687,16 @@
         <translation>檢查此帳號的用戶端位址</translation>
     </message>
     <message>
-        <source>Does not check the account&apos;s client address</source>
-        <translation>不檢查此帳號的用戶端位址</translation>
+        <source>Reads the password from standard input: asked for with the echo off on a terminal, else one line</source>
+        <translation>從標準輸入讀取密碼：在終端機上以不回顯的方式詢問，否則讀取一行</translation>
     </message>
     <message>
-        <source>no password on standard input</source>
-        <translation>標準輸入沒有密碼</translation>
+        <source>With the password</source>
+        <translation>包含密碼</translation>
     </message>
     <message>
-        <source>nothing to change: give at least one field option</source>
-        <translation>沒有要修改的：請至少給一個欄位選項</translation>
-    </message>
-    <message>
-        <source>an account named %1 exists already</source>
-        <translation>名為 %1 的帳號已經存在</translation>
-    </message>
-    <message>
-        <source>Accounts</source>
-        <translation>帳號</translation>
+        <source>Every field, as JSON</source>
+        <translation>以 JSON 輸出所有欄位</translation>
     </message>
     <message>
         <source>Lists the names in file order</source>
@@ -473,24 +707,8 @@
         <translation>只列出此群組</translation>
     </message>
     <message>
-        <source>Every field, as JSON</source>
-        <translation>以 JSON 輸出所有欄位</translation>
-    </message>
-    <message>
-        <source>With the password</source>
-        <translation>包含密碼</translation>
-    </message>
-    <message>
         <source>Shows an account</source>
         <translation>顯示一個帳號</translation>
-    </message>
-    <message>
-        <source>The user name</source>
-        <translation>使用者名稱</translation>
-    </message>
-    <message>
-        <source>As JSON</source>
-        <translation>以 JSON 輸出</translation>
     </message>
     <message>
         <source>Adds an account with the values of a new account</source>
@@ -501,31 +719,16 @@
         <translation>修改帳號中給定的欄位</translation>
     </message>
     <message>
+        <source>Sets an account&apos;s password: asked for twice with the echo off on a terminal, else one line of standard input</source>
+        <translation>設定帳號的密碼：在終端機上以不回顯的方式詢問兩次，否則讀取標準輸入的一行</translation>
+    </message>
+    <message>
         <source>Removes an account</source>
         <translation>移除帳號</translation>
     </message>
     <message>
         <source>Also removes the account&apos;s allowed addresses</source>
         <translation>同時移除此帳號的允許位址</translation>
-    </message>
-</context>
-<context>
-    <name>VfsTexts</name>
-    <message>
-        <source>the permissions must be three digits 0 to 7 , such as 754</source>
-        <translation>權限必須是三個 0 到 7 的數字，例如 754</translation>
-    </message>
-    <message>
-        <source>no account is in the group %1</source>
-        <translation>沒有帳號屬於群組 %1</translation>
-    </message>
-    <message>
-        <source>no mount point has the virtual path %1</source>
-        <translation>沒有掛載點使用虛擬路徑 %1</translation>
-    </message>
-    <message>
-        <source>nothing to change: give at least one option</source>
-        <translation>沒有要修改的：請至少給一個選項</translation>
     </message>
     <message>
         <source>The owner user, or default</source>
@@ -548,20 +751,8 @@
         <translation>下層目錄不繼承權限</translation>
     </message>
     <message>
-        <source>Mount points</source>
-        <translation>掛載點</translation>
-    </message>
-    <message>
-        <source>Lists the mount points in file order</source>
-        <translation>依檔案順序列出掛載點</translation>
-    </message>
-    <message>
-        <source>As JSON</source>
-        <translation>以 JSON 輸出</translation>
-    </message>
-    <message>
-        <source>Adds a mount point</source>
-        <translation>新增掛載點</translation>
+        <source>The virtual path of the mount point</source>
+        <translation>掛載點的虛擬路徑</translation>
     </message>
     <message>
         <source>An existing directory</source>
@@ -572,14 +763,6 @@
         <translation>以 / 開頭且尚未使用的虛擬路徑</translation>
     </message>
     <message>
-        <source>Changes a mount point</source>
-        <translation>修改掛載點</translation>
-    </message>
-    <message>
-        <source>The virtual path of the mount point</source>
-        <translation>掛載點的虛擬路徑</translation>
-    </message>
-    <message>
         <source>Another existing directory</source>
         <translation>另一個存在的目錄</translation>
     </message>
@@ -588,8 +771,43 @@
         <translation>另一個虛擬路徑（根目錄 / 不可）</translation>
     </message>
     <message>
+        <source>Lists the mount points in file order</source>
+        <translation>依檔案順序列出掛載點</translation>
+    </message>
+    <message>
+        <source>Adds a mount point</source>
+        <translation>新增掛載點</translation>
+    </message>
+    <message>
+        <source>Changes a mount point</source>
+        <translation>修改掛載點</translation>
+    </message>
+    <message>
         <source>Removes a mount point</source>
         <translation>移除掛載點</translation>
+    </message>
+</context>
+<context>
+    <name>VfsTexts</name>
+    <message>
+        <source>the permissions must be three digits 0 to 7 , such as 754</source>
+        <translation>權限必須是三個 0 到 7 的數字，例如 754</translation>
+    </message>
+    <message>
+        <source>no account is in the group %1</source>
+        <translation>沒有帳號屬於群組 %1</translation>
+    </message>
+    <message>
+        <source>no mount point has the virtual path %1</source>
+        <translation>沒有掛載點使用虛擬路徑 %1</translation>
+    </message>
+    <message>
+        <source>nothing to change: give at least one option</source>
+        <translation>沒有要修改的：請至少給一個選項</translation>
+    </message>
+    <message>
+        <source>another mount point has this virtual path already</source>
+        <translation>另一個掛載點已經使用這個虛擬路徑</translation>
     </message>
 </context>
 </TS>

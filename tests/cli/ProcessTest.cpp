@@ -1,0 +1,103 @@
+// The built vantor-admin as a whole process, for what only a process shows:
+// a standard output that fails on its last write or close, the messages in
+// the user's language, and the password asked for on a terminal.
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace vantor::test;
+
+namespace {
+
+struct Result {
+    int code;
+    std::string err;
+};
+
+class ProcessTest : public ::testing::Test {
+protected:
+    // `args` is shell text; `output` where standard output goes.
+    Result admin(const std::string& args, const std::string& output,
+                 const std::string& language = "C") {
+        const std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + language +
+                                    " '" VANTOR_ADMIN "' --dir '" + dir.path() + "' " + args +
+                                    " </dev/null >" + output + " 2>'" + dir.file("err") + "'";
+        const int status = std::system(command.c_str());
+        return {WEXITSTATUS(status), readFile(dir.file("err"))};
+    }
+
+    TempDir dir;
+};
+
+TEST_F(ProcessTest, AFullDiskOnStandardOutputIsAFileError) {
+    ASSERT_EQ(admin("user add ann", "/dev/null").code, 0);
+    for (const char* args : {"user export", "user export --format json", "user list --json",
+                             "user list", "user show ann"}) {
+        const Result run = admin(args, "/dev/full");
+        EXPECT_EQ(run.code, 3) << args;
+        EXPECT_EQ(run.err.rfind("vantor-admin: could not write standard output: ", 0), 0u)
+            << args << run.err;
+    }
+}
+
+TEST_F(ProcessTest, MessagesFollowTheChineseLocale) {
+    ASSERT_EQ(admin("user add ann", "/dev/null").code, 0);
+    const Result run = admin("user add ann", "/dev/null", "zh_TW.UTF-8");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, "vantor-admin: 名為 ann 的帳號已經存在\n");
+    EXPECT_EQ(admin("user add ann --nope", "/dev/null", "zh_TW.UTF-8").code, 2);
+}
+
+// Reads what the terminal shows until `text` appears; false at its end.
+bool readUntil(int terminal, const std::string& text, std::string& shown) {
+    char buffer[256];
+    while (shown.find(text) == std::string::npos) {
+        const ssize_t got = ::read(terminal, buffer, sizeof buffer);
+        if (got <= 0)
+            return false;
+        shown.append(buffer, static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
+// On a terminal the password is asked for twice, never shown as typed, and
+// standard output stays empty.
+TEST_F(ProcessTest, PasswdAsksTwiceOnATerminalWithTheEchoOff) {
+    ASSERT_EQ(admin("user add ann", "/dev/null").code, 0);
+    const std::string out = dir.file("out");
+    for (const std::string second : {"typed pw", "other"}) {
+        int terminal = -1;
+        const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const std::string directory = dir.path();
+            if (std::freopen(out.c_str(), "w", stdout) == nullptr)
+                std::_Exit(99);
+            ::alarm(30); // a program that waits for more input ends all the same
+            ::execl(VANTOR_ADMIN, VANTOR_ADMIN, "--dir", directory.c_str(), "user", "passwd", "ann",
+                    static_cast<char*>(nullptr));
+            std::_Exit(98);
+        }
+        std::string shown;
+        EXPECT_TRUE(readUntil(terminal, "Password: ", shown));
+        EXPECT_EQ(::write(terminal, "typed pw\n", 9), 9);
+        EXPECT_TRUE(readUntil(terminal, "Password again: ", shown));
+        const std::string line = second + "\n";
+        EXPECT_EQ(::write(terminal, line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        readUntil(terminal, "\x01", shown);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ::close(terminal);
+        EXPECT_EQ(WEXITSTATUS(status), second == "typed pw" ? 0 : 1) << shown;
+        EXPECT_EQ(shown.find("typed"), std::string::npos) << shown;
+        EXPECT_EQ(readFile(out), "");
+    }
+    EXPECT_EQ(readFile(dir.file("default.user")), "ann:4:typed pw::1:0:0:0:0:0:0:0::default\r\n");
+}
+
+} // namespace
