@@ -17,6 +17,18 @@ namespace {
 class AdminTexts {
     Q_DECLARE_TR_FUNCTIONS(AdminTexts)
 public:
+    static QString dropped(const std::string& file, const ReadingLoss& loss) {
+        return loss.kind == ReadingLoss::Kind::SplitLongLine
+                   ? tr("warning: %1 line %2: the line is longer than %3 bytes and is written "
+                        "as the pieces the readers take")
+                         .arg(shown(file))
+                         .arg(loss.line)
+                         .arg(kMaxLinePiece)
+                   : tr("warning: %1 line %2: a byte 0x1A ends the file there , and what follows "
+                        "it is dropped")
+                         .arg(shown(file))
+                         .arg(loss.line);
+    }
     static QString several(const std::vector<std::string>& matches, const char* option) {
         QStringList names;
         for (const std::string& match : matches)
@@ -154,6 +166,15 @@ QString ruleText(InputRule rule) {
 
 std::string absolutePath(const std::string& path) {
     return absolute(CurrentDirectory(), path);
+}
+
+WriteConsent Folder::consent() const {
+    WriteConsent consent;
+    consent.lossAccepted = force;
+    consent.lossTold = [](const std::string& file, const ReadingLoss& loss) {
+        tell(AdminTexts::dropped(file, loss));
+    };
+    return consent;
 }
 
 void Folder::resolve() {

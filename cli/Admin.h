@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/lines/FileChange.h"
 #include "core/users/Validation.h"
+
 #include <QCoreApplication>
 
 #include <QString>
@@ -87,6 +89,11 @@ public:
     std::string userFile;
     std::string allowFile;
     std::string vfsFile;
+    // Writes a file whose reading lost content (--force), saying what is dropped.
+    bool force = false;
+
+    // What every write of the command consents to.
+    WriteConsent consent() const;
 
     // Makes the folder absolute against the current directory and the named
     // files against the folder. FileError when the folder does not exist.

@@ -88,14 +88,16 @@ std::string entryText(const std::string& user, const std::string& address) {
 void add(const Command& command) {
     const std::string user = userPart(command, true);
     const std::string& address = command.argument("ADDRESS");
-    if (!AddAllowedEntry(command.folder.chosenAllowFile(FileUse::Create), user, address))
+    if (!AddAllowedEntry(command.folder.chosenAllowFile(FileUse::Create), user, address,
+                         command.folder.consent()))
         refuse(AllowTexts::present(entryText(user, address)));
 }
 
 void remove(const Command& command) {
     const std::string user = userPart(command, false);
     const std::string& address = command.argument("ADDRESS");
-    if (!RemoveAllowedEntry(command.folder.chosenAllowFile(), user, address))
+    if (!RemoveAllowedEntry(command.folder.chosenAllowFile(), user, address,
+                            command.folder.consent()))
         refuse(AllowTexts::absent(entryText(user, address)));
 }
 

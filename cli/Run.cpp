@@ -74,6 +74,11 @@ public:
                                "single one in the folder)")))
             ->type_name("FILE")
             ->group(group);
+        app.add_flag("--force", folder.force,
+                     text(tr("Writes a file even where its reading lost content (a byte 0x1A "
+                             "before its end, a line longer than 511 bytes), saying what is "
+                             "dropped")))
+            ->group(group);
     }
     static QString groupHelp(const std::string& group) {
         if (group == "user")

@@ -149,17 +149,6 @@ std::string startupListOf(const Command& command) {
     return JoinPath(command.folder.directory, kStartupListName);
 }
 
-// The configuration file, the root mount point when the *.vfs file is new,
-// and the line of the startup list, as the wizard's Finish writes them.
-void writeServerFiles(const std::string& directory, const ServerDesign& design) {
-    // The startup list is the folder's own.
-    ChangeCurrentDirectory(directory);
-    writeConfigurationFile(design);
-    WriteRootMountPointIfMissing(design.vfsFile, design.rootDirectory);
-    if (design.startAtLaunch)
-        addToStartupList(design.configFile);
-}
-
 // What the wizard's Finish does for a design with the start-up values.
 void create(const Command& command) {
     const std::string configFile = configFileOf(command);
@@ -190,11 +179,14 @@ void create(const Command& command) {
     }
     if (!PathFitsRecord(configFile))
         refuse(ServerTexts::pathTooLong(configFile, kMaxPathLength));
-    if (SECFileSystem().FileExists(configFile))
-        refuse(ServerTexts::exists(configFile));
     design.configFile = configFile;
     design.startAtLaunch = !command.given("--no-startup");
-    writeServerFiles(command.folder.directory, design);
+    // The configuration file, the root mount point when the *.vfs file is
+    // new, and the line of the folder's startup list, as the wizard's Finish
+    // writes them: together or not at all, the configuration file's absence
+    // checked under its lock, so that of two creates of one name one wins.
+    if (!WriteServerFiles(design, startupListOf(command), true, command.folder.consent()))
+        refuse(ServerTexts::exists(configFile));
 }
 
 void set(const Command& command) {
@@ -255,7 +247,7 @@ void enable(const Command& command) {
     if (!SECFileSystem().FileExists(configFile))
         refuse(ServerTexts::missing(configFile));
     const std::string base = BaseName(configFile);
-    tell(EnableInStartupList(startupListOf(command), configFile)
+    tell(EnableInStartupList(startupListOf(command), configFile, command.folder.consent())
              ? ServerTexts::enabled(base)
              : ServerTexts::enabledAlready(base));
 }
@@ -263,7 +255,7 @@ void enable(const Command& command) {
 void disable(const Command& command) {
     const std::string configFile = configFileOf(command);
     const std::string base = BaseName(configFile);
-    tell(DisableInStartupList(startupListOf(command), configFile)
+    tell(DisableInStartupList(startupListOf(command), configFile, command.folder.consent())
              ? ServerTexts::disabled(base)
              : ServerTexts::disabledAlready(base));
 }

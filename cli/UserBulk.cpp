@@ -269,9 +269,9 @@ void import(const Command& command) {
     const bool readable = problems.empty();
     const auto nextRow = [&](ImportRow& row) { return readable && rows->next(row, problems); };
 
-    const ImportResult result =
-        ImportAccounts(command.folder.chosenUserFile(FileUse::Create), nextRow, update,
-                       [&] { return !dryRun && problems.empty(); });
+    const ImportResult result = ImportAccounts(
+        command.folder.chosenUserFile(FileUse::Create), nextRow, update,
+        [&] { return !dryRun && problems.empty(); }, command.folder.consent());
     const ImportProblem* firstExisting = nullptr;
     std::size_t existing = 0;
     for (const ImportProblem& problem : result.problems) {

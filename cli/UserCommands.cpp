@@ -151,13 +151,14 @@ void add(const Command& command) {
     const std::string& name = command.argument("NAME");
     UserLine account = NewUserLine(name);
     ApplyAccountFields(fields, account);
-    if (!AddAccount(command.folder.chosenUserFile(FileUse::Create), account))
+    if (!AddAccount(command.folder.chosenUserFile(FileUse::Create), account,
+                    command.folder.consent()))
         refuse(UserTexts::exists(name));
 }
 
 void change(const Command& command, const AccountFields& fields) {
     const std::string& name = command.argument("NAME");
-    if (!ChangeAccount(command.folder.chosenUserFile(), name, fields))
+    if (!ChangeAccount(command.folder.chosenUserFile(), name, fields, command.folder.consent()))
         refuse(unknownAccountText(name));
 }
 
@@ -183,7 +184,7 @@ void remove(const Command& command) {
     const std::optional<std::string> allowFile =
         command.given("--with-addresses") ? std::optional(command.folder.chosenAllowFile())
                                           : std::nullopt;
-    if (!RemoveAccount(command.folder.chosenUserFile(), name, allowFile))
+    if (!RemoveAccount(command.folder.chosenUserFile(), name, allowFile, command.folder.consent()))
         refuse(unknownAccountText(name));
 }
 

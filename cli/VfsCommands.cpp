@@ -177,7 +177,7 @@ void add(const Command& command) {
     if (const auto fault = CheckMountPointPaths(mount.physicalPath, mount.virtualPath))
         refuse(mountPointRuleText(fault->rule));
     putInDefaults(mount);
-    settle(AddMountPoint(vfsFile, mount), virtualPath);
+    settle(AddMountPoint(vfsFile, mount, command.folder.consent()), virtualPath);
 }
 
 void set(const Command& command) {
@@ -188,14 +188,16 @@ void set(const Command& command) {
     const std::string vfsFile = command.folder.vfsFileToWrite();
     const Change change = checkedChange(command, a);
     const std::string& virtualPath = command.argument("VIRTUAL");
-    settle(
-        ChangeMountPoint(vfsFile, virtualPath, [&](MountPoint& mount) { apply(a, change, mount); }),
-        virtualPath);
+    settle(ChangeMountPoint(
+               vfsFile, virtualPath, [&](MountPoint& mount) { apply(a, change, mount); },
+               command.folder.consent()),
+           virtualPath);
 }
 
 void remove(const Command& command) {
     const std::string& virtualPath = command.argument("VIRTUAL");
-    settle(RemoveMountPoint(command.folder.vfsFileToWrite(), virtualPath), virtualPath);
+    settle(RemoveMountPoint(command.folder.vfsFileToWrite(), virtualPath, command.folder.consent()),
+           virtualPath);
 }
 
 } // namespace

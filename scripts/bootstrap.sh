@@ -40,6 +40,7 @@ packages=(
   dpkg-dev
   devscripts
   lintian
+  strace
   autopkgtest
   xvfb
   xauth

@@ -1,11 +1,26 @@
 #include "core/server/StartupList.h"
 
-#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
 #include "core/users/Validation.h"
 
 namespace vantor {
+
+namespace {
+
+TextLineList linesOf(const FileChange& startupList) {
+    TextLineList startup;
+    startup.addLinePieces(startupList.bytes());
+    return startup;
+}
+
+FileChange::Options listChange(const WriteConsent& consent) {
+    FileChange::Options options;
+    options.consent = consent;
+    return options;
+}
+
+} // namespace
 
 std::string StartupLine(const std::string& configFile) {
     return "ftpdstart " + BaseName(configFile);
@@ -17,28 +32,42 @@ bool StartupListNames(const std::string& startupList, const std::string& configF
     return startup.contains(StartupLine(configFile));
 }
 
-bool EnableInStartupList(const std::string& startupList, const std::string& configFile) {
+std::optional<std::string> StartupListWith(const FileChange& startupList,
+                                           const std::string& configFile) {
     const std::string line = StartupLine(configFile);
     if (const InputRule rule = CheckLineText(line); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    const FolderLock lock(startupList);
-    TextLineList startup;
-    ReadLineList(startupList, startup);
+    TextLineList startup = linesOf(startupList);
     if (startup.contains(line))
-        return false;
+        return std::nullopt;
     startup.append(line);
-    WriteLineList(startup, startupList);
-    return true;
+    return LineListBytes(startup);
 }
 
-bool DisableInStartupList(const std::string& startupList, const std::string& configFile) {
-    const FolderLock lock(startupList);
-    TextLineList startup;
-    ReadLineList(startupList, startup);
+std::optional<std::string> StartupListWithout(const FileChange& startupList,
+                                              const std::string& configFile) {
+    TextLineList startup = linesOf(startupList);
     if (!startup.remove(StartupLine(configFile)))
-        return false;
-    WriteLineList(startup, startupList);
-    return true;
+        return std::nullopt;
+    return LineListBytes(startup);
+}
+
+bool EnableInStartupList(const std::string& startupList, const std::string& configFile,
+                         const WriteConsent& consent) {
+    FileChange file(startupList, listChange(consent));
+    const auto bytes = StartupListWith(file, configFile);
+    if (bytes)
+        file.write(*bytes);
+    return bytes.has_value();
+}
+
+bool DisableInStartupList(const std::string& startupList, const std::string& configFile,
+                          const WriteConsent& consent) {
+    FileChange file(startupList, listChange(consent));
+    const auto bytes = StartupListWithout(file, configFile);
+    if (bytes)
+        file.write(*bytes);
+    return bytes.has_value();
 }
 
 } // namespace vantor

@@ -97,10 +97,25 @@
     </message>
 </context>
 <context>
+    <name>AdminTexts</name>
+    <message>
+        <source>warning: %1 line %2: a byte 0x1A ends the file there , and what follows it is dropped</source>
+        <translation>警告：%1 第 %2 行：位元組 0x1A 使檔案在此結束，其後的內容會被捨棄</translation>
+    </message>
+    <message>
+        <source>warning: %1 line %2: the line is longer than %3 bytes and is written as the pieces the readers take</source>
+        <translation>警告：%1 第 %2 行：此行長於 %3 位元組，會以讀取程式所取的分段寫入</translation>
+    </message>
+</context>
+<context>
     <name>MainTexts</name>
     <message>
         <source>%1 ; vantor-admin check tells more , and --force writes it anyway</source>
         <translation>%1；vantor-admin check 會說明更多，--force 則仍會寫入</translation>
+    </message>
+    <message>
+        <source>Writes a file even where its reading lost content (a byte 0x1A before its end, a line longer than 511 bytes), saying what is dropped</source>
+        <translation>即使檔案的讀取遺失了內容（結尾前的位元組 0x1A、長於 511 位元組的行）仍寫入它，並說明捨棄了什麼</translation>
     </message>
 </context>
 </TS>
