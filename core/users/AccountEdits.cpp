@@ -9,22 +9,36 @@
 #include "core/users/Validation.h"
 
 #include <unordered_set>
+#include <utility>
 
 namespace vantor {
 
+namespace {
+
+// One field of the table, its member known when compiled.
+template <std::size_t Index> void takeField(const AccountFields& fields, UserLine& account) {
+    constexpr UserFieldInfo info = kUserFields[Index];
+    if (!fields.gives(info.field))
+        return;
+    if constexpr (info.kind == UserFieldKind::Text)
+        account.*info.text = fields.values.*info.text;
+    else if constexpr (info.kind == UserFieldKind::Level)
+        account.*info.level = fields.values.*info.level;
+    else if constexpr (info.kind == UserFieldKind::Flag)
+        account.*info.flag = fields.values.*info.flag;
+    else
+        account.*info.number = fields.values.*info.number;
+}
+
+template <std::size_t... Index>
+void takeFields(const AccountFields& fields, UserLine& account, std::index_sequence<Index...>) {
+    (takeField<Index>(fields, account), ...);
+}
+
+} // namespace
+
 void ApplyAccountFields(const AccountFields& fields, UserLine& account) {
-    for (const UserFieldInfo& info : kUserFields) {
-        if (!fields.gives(info.field))
-            continue;
-        if (info.text != nullptr)
-            account.*info.text = fields.values.*info.text;
-        else if (info.level != nullptr)
-            account.*info.level = fields.values.*info.level;
-        else if (info.flag != nullptr)
-            account.*info.flag = fields.values.*info.flag;
-        else
-            account.*info.number = fields.values.*info.number;
-    }
+    takeFields(fields, account, std::make_index_sequence<kUserFields.size()>());
 }
 
 namespace {

@@ -9,6 +9,19 @@
 
 namespace vantor {
 
+namespace {
+
+// The length of field 1 as ExtractField takes it apart.
+std::size_t nameLength(std::string_view line) {
+    const std::size_t separator = line.find(kUserFieldSeparator);
+    // A line whose only separator ends it is one field, separator and all.
+    if (separator == std::string_view::npos || separator + 1 == line.size())
+        return line.size();
+    return separator;
+}
+
+} // namespace
+
 ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& nextRow,
                             bool update, const std::function<bool()>& write,
                             const WriteConsent& consent) {
@@ -17,11 +30,13 @@ ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& 
 
     // An account is the first line of its name in the order a reading lists
     // the lines: the file's first line, then the others from the last up.
-    std::unordered_map<std::string, std::size_t> accounts;
+    // The names are views into the file's bytes, which outlive the map.
+    std::unordered_map<std::string_view, std::size_t> accounts;
     accounts.reserve(file.lines.size());
     for (std::size_t position = 0; position < file.lines.size(); ++position) {
         const std::size_t at = position == 0 ? 0 : file.lines.size() - position;
-        accounts.try_emplace(UserNameOf(file.lines[at]), at);
+        const std::string_view line = file.lines[at];
+        accounts.try_emplace(line.substr(0, nameLength(line)), at);
     }
 
     ImportResult result;
@@ -31,8 +46,13 @@ ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& 
     std::pmr::unordered_map<std::string_view, std::size_t> rowOfName(&arena);
     std::vector<std::string> lines(file.lines.size()); // replacements, by position
     std::string added;                                 // the new lines, each ending in CR LF
+    // Room for as many new lines again as the file holds, of the same length.
+    added.reserve(change.bytes().size() + 4096);
     std::string line;
     ImportRow row;
+    // One account for every row, so that its texts keep their room.
+    const UserLine fresh = NewUserLine({});
+    UserLine account;
     while (nextRow(row)) {
         const std::string& name = row.fields.values.name;
         const auto earlier = rowOfName.find(name);
@@ -49,7 +69,8 @@ ImportResult ImportAccounts(const std::string& userFile, const ImportRowSource& 
                 {row.line, ImportProblem::Kind::NameExists, InputRule::Ok, 0, name});
             continue;
         }
-        UserLine account = NewUserLine(name);
+        account = fresh;
+        account.name = name;
         if (existing != accounts.end())
             ParseUserLine(file.lines[existing->second], account);
         ApplyAccountFields(row.fields, account);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <utility>
 
 namespace vantor {
 
@@ -22,35 +23,73 @@ std::string FormatUserLine(const UserLine& user) {
     return line;
 }
 
-void AppendUserLine(const UserLine& user, std::string& out) {
-    // In the type the field has: 32-bit conversions are the quick ones.
-    const auto number = [&](auto value) {
-        char digits[24];
-        out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-    };
-    for (const UserFieldInfo& info : kUserFields) {
-        switch (info.kind) {
-        case UserFieldKind::Text:
-            out += user.*info.text;
-            break;
-        case UserFieldKind::Level:
-            number(user.*info.level);
-            break;
-        case UserFieldKind::Flag:
-            out += user.*info.flag ? '1' : '0';
-            break;
-        case UserFieldKind::SignedNumber:
-            // As the server reads every number: values from 2^31 up show
-            // as negative ones and read back to the same value.
-            number(static_cast<std::int32_t>(user.*info.number));
-            break;
-        case UserFieldKind::Counter:
-            number(user.*info.number);
-            break;
-        }
-        if (info.field != UserField::Language)
-            out += kUserFieldSeparator;
+namespace {
+
+// Most numbers of an account are single digits, limits and counters 0.
+template <typename Number> char* putNumber(char* at, char* end, Number value) {
+    if (value >= 0 && value < 10) {
+        *at = static_cast<char>('0' + value);
+        return at + 1;
     }
+    return std::to_chars(at, end, value).ptr;
+}
+
+// One field of the table, its kind known when compiled, so that formatting a
+// line walks no table at run time.
+template <std::size_t Index> char* putField(const UserLine& user, char* at, char* end) {
+    constexpr UserFieldInfo info = kUserFields[Index];
+    if constexpr (info.kind == UserFieldKind::Text) {
+        const std::string& text = user.*info.text;
+        at = std::copy(text.begin(), text.end(), at);
+    } else if constexpr (info.kind == UserFieldKind::Level) {
+        at = putNumber(at, end, user.*info.level);
+    } else if constexpr (info.kind == UserFieldKind::Flag) {
+        *at++ = user.*info.flag ? '1' : '0';
+    } else if constexpr (info.kind == UserFieldKind::SignedNumber) {
+        // As the server reads every number: values from 2^31 up show as
+        // negative ones and read back to the same value.
+        at = putNumber(at, end, static_cast<std::int32_t>(user.*info.number));
+    } else {
+        at = putNumber(at, end, user.*info.number);
+    }
+    if constexpr (Index + 1 < kUserFields.size())
+        *at++ = kUserFieldSeparator;
+    return at;
+}
+
+template <std::size_t... Index>
+char* putFields(const UserLine& user, char* at, char* end, std::index_sequence<Index...>) {
+    ((at = putField<Index>(user, at, end)), ...);
+    return at;
+}
+
+template <std::size_t Index> std::size_t textSize(const UserLine& user) {
+    constexpr UserFieldInfo info = kUserFields[Index];
+    if constexpr (info.kind == UserFieldKind::Text)
+        return (user.*info.text).size();
+    else
+        return 0;
+}
+
+template <std::size_t... Index>
+std::size_t textSizes(const UserLine& user, std::index_sequence<Index...>) {
+    return (textSize<Index>(user) + ...);
+}
+
+} // namespace
+
+void AppendUserLine(const UserLine& user, std::string& out) {
+    // The line is laid out in one buffer of its final size, so that a large
+    // import pays for no check of the string's room per field: a number takes
+    // at most 11 characters, and the texts are measured first.
+    constexpr auto fields = std::make_index_sequence<kUserFields.size()>();
+    const std::size_t size =
+        kUserLineFieldCount - 1 + 11 * kUserLineFieldCount + textSizes(user, fields);
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    char* const end = out.data() + out.size();
+    char* const at = putFields(user, out.data() + start, end, fields);
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 bool ParseUserLine(std::string_view line, UserLine& user) {
