@@ -59,7 +59,7 @@ FileChange::FileChange(const std::string& fileName, Options options)
         bytes_ = ReadOpenedFile(file_, status_, fileName_);
     if (options_.reading == Reading::Lines)
         loss_ = FindReadingLoss(bytes_);
-    stamp_ = StampFrom(status_, bytes_);
+    stamp_ = StampWithHash(status_, options_.stamped ? ContentHash(bytes_) : 0);
 }
 
 FileChange::~FileChange() = default;
@@ -102,7 +102,7 @@ void FileChange::prepare(std::string_view bytes) {
         else
             SetNewFileAccess(fd, options_.newFileMode, fileName_);
     });
-    writtenHash_ = ContentHash(bytes);
+    writtenHash_ = options_.stamped ? ContentHash(bytes) : 0;
     copy_ = std::move(copy);
 }
 

@@ -55,6 +55,9 @@ public:
         Reading reading = Reading::Lines;
         WriteConsent consent;
         std::chrono::milliseconds wait = kLockWait;
+        // Whether stamp() is wanted, for an editor that checks the file
+        // before it writes again: its hash costs a pass over the content.
+        bool stamped = false;
     };
 
     explicit FileChange(const std::string& fileName);
@@ -67,7 +70,8 @@ public:
     bool exists() const { return exists_; }
     const std::string& bytes() const { return bytes_; }
     const ReadingLoss& loss() const { return loss_; }
-    // Of the file as read; once committed, of the file written.
+    // Of the file as read; once committed, of the file written. Without
+    // Options::stamped its hash is 0.
     const FileStamp& stamp() const { return stamp_; }
     const struct stat& status() const { return status_; }
 

@@ -31,7 +31,7 @@ FileStamp StampWithHash(const struct stat& info, std::uint64_t contentHash) {
 FileStamp StampOf(const std::string& fileName) {
     if (fileName.empty())
         return {};
-    return ReadDefinitionFile(fileName).stamp;
+    return ReadDefinitionFile(fileName, true).stamp;
 }
 
 FileStamp WriteAndStamp(const std::string& fileName, const std::function<void()>& write) {

@@ -349,7 +349,7 @@ ReadingLoss FindReadingLoss(std::string_view text) {
 ReadingLoss ReadLineList(const std::string& fileName, TextLineList& list, FileStamp* stamp) {
     FileContent content;
     if (!fileName.empty())
-        content = ReadDefinitionFile(fileName);
+        content = ReadDefinitionFile(fileName, stamp != nullptr);
     if (stamp != nullptr)
         *stamp = content.stamp;
     const ReadingLoss loss = FindReadingLoss(content.bytes);

@@ -88,7 +88,7 @@ std::optional<FileLocation> locateToRead(const std::string& fileName) {
 
 } // namespace
 
-FileContent ReadDefinitionFile(const std::string& fileName) {
+FileContent ReadDefinitionFile(const std::string& fileName, bool stamped) {
     const std::optional<FileLocation> found = locateToRead(fileName);
     if (!found)
         return {};
@@ -101,12 +101,13 @@ FileContent ReadDefinitionFile(const std::string& fileName) {
     content.exists = true;
     content.bytes = ReadOpenedFile(file, status, fileName);
     // The status taken before the read: a change since shows.
-    content.stamp = StampFrom(status, content.bytes);
+    if (stamped)
+        content.stamp = StampFrom(status, content.bytes);
     return content;
 }
 
 std::string ReadWholeFile(const std::string& fileName, FileStamp* stamp) {
-    FileContent content = ReadDefinitionFile(fileName);
+    FileContent content = ReadDefinitionFile(fileName, stamp != nullptr);
     if (!content.exists)
         throw FileError(fileName, ENOENT);
     if (stamp != nullptr)

@@ -24,7 +24,7 @@ struct FileLocation;
 inline constexpr std::int64_t kMaxDefinitionFileSize = std::int64_t{64} << 20;
 
 // A definition file as read: whether there is one (only ENOENT means there is
-// none), its bytes and the stamp of what was read.
+// none), its bytes and, when asked, the stamp of what was read.
 struct FileContent {
     bool exists = false;
     std::string bytes;
@@ -36,7 +36,9 @@ struct FileContent {
 // name, a folder, anything but a regular file (found before it is opened, so
 // a pipe cannot hold the reader), a file larger than kMaxDefinitionFileSize, a
 // dangling or planted link, and any error in reading it to its end.
-FileContent ReadDefinitionFile(const std::string& fileName);
+// Hashing the content for the stamp costs a pass over it, so it is made
+// only for a caller that asks (`stamped`).
+FileContent ReadDefinitionFile(const std::string& fileName, bool stamped = false);
 // The same, a missing file raising FileError (ENOENT) too.
 std::string ReadWholeFile(const std::string& fileName, FileStamp* stamp = nullptr);
 

@@ -159,7 +159,9 @@ bool storeLine(const std::string& userFile, const std::string& name, const std::
                TextLineList* readBack, FileStamp* stamp, const WriteConsent& consent) {
     if (const InputRule rule = CheckUserLineText(name, line); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    FileChange file(userFile, UserFileChange(consent));
+    FileChange::Options options = UserFileChange(consent);
+    options.stamped = stamp != nullptr;
+    FileChange file(userFile, options);
     UserFileEdit edit(file);
     const bool replaced = edit.dropAccount(name, line);
     edit.write(line, readBack, stamp);
@@ -193,7 +195,9 @@ namespace {
 
 void removeAccount(const std::string& userFile, const std::string& name, TextLineList* readBack,
                    FileStamp* stamp, const WriteConsent& consent) {
-    FileChange file(userFile, UserFileChange(consent));
+    FileChange::Options options = UserFileChange(consent);
+    options.stamped = stamp != nullptr;
+    FileChange file(userFile, options);
     UserFileEdit edit(file);
     edit.dropAccount(name);
     edit.write({}, readBack, stamp);
