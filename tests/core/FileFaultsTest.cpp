@@ -302,3 +302,25 @@ TEST(FileFaults, AnUnlistableFolderIsAnErrorAndNewPasswordFilesGetNoNamedEntries
     EXPECT_LT(::getxattr(dir.file("new.user").c_str(), "system.posix_acl_access", nullptr, 0), 0);
     EXPECT_EQ(permissionBits(dir.file("new.user")), 0600u);
 }
+
+// An unchangeable or append-only file says so, instead of a bare "permission
+// denied", and stays as it was.
+TEST(FileFaults, UnchangeableAndAppendOnlyFilesAreNamedSo) {
+    TempDir dir;
+    const std::string users = dir.file("site.user");
+    for (const auto& [flag, fault] :
+         {std::pair{"+i", FileFault::Immutable}, std::pair{"+a", FileFault::AppendOnly}}) {
+        writeFile(users, "alice:2\r\n");
+        const std::string mark = std::string("chattr ") + flag + " '" + users + "' 2>/dev/null";
+        if (std::system(mark.c_str()) != 0)
+            GTEST_SKIP() << "the file system keeps no such marks, or only root may set them";
+        try {
+            addExtra(users);
+            ADD_FAILURE() << "a marked file was written";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.fault(), fault);
+        }
+        EXPECT_EQ(std::system(("chattr -ia '" + users + "'").c_str()), 0);
+        EXPECT_EQ(readFile(users), "alice:2\r\n");
+    }
+}
