@@ -2,8 +2,8 @@
 
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
-#include "gui/app/FileChoice.h"
-#include "gui/app/FolderBrowser.h"
+#include "gui/documents/FileChoice.h"
+#include "gui/platform/FolderBrowser.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
 #include "gui/users/UserManagerDialog.h"

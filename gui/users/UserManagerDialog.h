@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/lines/FileStamp.h"
-#include "core/server/WizardState.h"
 #include "core/users/UserLine.h"
 #include "core/users/Validation.h"
+#include "gui/documents/WizardState.h"
 #include "gui/platform/Ui.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/lines/FileStamp.h"
-#include "core/server/WizardState.h"
 #include "core/vfs/VfsFile.h"
+#include "gui/documents/WizardState.h"
 #include "gui/platform/Ui.h"
 #include "texts/Strings.h"
 

@@ -5,7 +5,7 @@
 #include "core/server/ConfigurationFile.h"
 #include "core/users/AllowFile.h"
 #include "core/users/UserFile.h"
-#include "gui/app/FileReadings.h"
+#include "gui/documents/FileReadings.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"

@@ -2,8 +2,8 @@
 
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
-#include "gui/app/FileChoice.h"
-#include "gui/app/FileReadings.h"
+#include "gui/documents/FileChoice.h"
+#include "gui/documents/FileReadings.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/lines/TextLineList.h"
-#include "core/server/FileLedger.h"
 #include "core/server/ServerDesign.h"
+#include "gui/documents/FileLedger.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/lines/FileStamp.h"
-#include "core/server/WizardState.h"
+#include "gui/documents/WizardState.h"
 
 #include <string>
 #include <vector>

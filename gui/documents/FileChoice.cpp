@@ -1,4 +1,4 @@
-#include "gui/app/FileChoice.h"
+#include "gui/documents/FileChoice.h"
 
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"

@@ -1,4 +1,4 @@
-#include "gui/app/FileReadings.h"
+#include "gui/documents/FileReadings.h"
 
 #include "core/lines/FileSystem.h"
 #include "core/users/AllowFile.h"

@@ -1,4 +1,4 @@
-#include "core/server/FileLedger.h"
+#include "gui/documents/FileLedger.h"
 
 #include "core/lines/FileSystem.h"
 
