@@ -1,28 +1,29 @@
 #pragma once
 
-#include "core/lines/TextLineList.h"
 #include "core/server/ServerDesign.h"
-#include "gui/documents/FileLedger.h"
-
-#include <string>
+#include "gui/documents/Document.h"
 
 namespace vantor {
 
 // The state that lives for the whole process and that the dialogs hand to one
-// another: the design record and the three line lists beside it. Every dialog
-// gets it by reference; nothing is returned through result codes.
+// another: the design's values and one document per definition file the
+// design names. The documents name the files: the record's four file name
+// fields stay empty here, and the record written to the configuration file
+// takes them from the documents (designToWrite). Every dialog gets the state
+// by reference; nothing is returned through result codes.
 struct WizardState {
     ServerDesign design;
-    TextLineList mountPoints; // lines of the *.vfs file
-    TextLineList userLines;   // lines of the *.user file
-    TextLineList allowed;     // lines of the *.allow file
+    Document configuration{DocumentKind::Configuration};
+    Document mountPoints{DocumentKind::MountPoints};
+    Document users{DocumentKind::Users};
+    Document addresses{DocumentKind::Addresses};
 
-    // The file each list was last read from or written to, so that none is
-    // written over another file unasked; empty while a list comes from none.
-    std::string mountPointsFrom;
-    std::string userLinesFrom;
-    std::string allowedFrom;
-    FileLedger files; // what this run knows of each file it read or wrote
+    // The working folder changed: every document belonged to the old one and
+    // closes, so that no name, list or reading of it is written into the new
+    // one. The design's other values stay.
+    void closeDocuments();
+    // The record with the files the documents name.
+    ServerDesign designToWrite() const;
 };
 
 } // namespace vantor

@@ -30,14 +30,14 @@ void showNotice(QWidget* owner, Str text) {
     ui().showMessage(owner, QString(), loadString(text));
 }
 
+QString fileErrorText(const FileError& error) {
+    if (dynamic_cast<const FileBusy*>(&error) != nullptr)
+        return loadString(Str::FileBusy).arg(toQt(error.fileName()));
+    return loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), fileErrorReason(error));
+}
+
 void reportFileError(QWidget* owner, const FileError& error) {
-    if (dynamic_cast<const FileBusy*>(&error) != nullptr) {
-        showError(owner, loadString(Str::FileBusy).arg(toQt(error.fileName())));
-        return;
-    }
-    showError(
-        owner,
-        loadString(Str::FileErrorMessage).arg(toQt(error.fileName()), fileErrorReason(error)));
+    showError(owner, fileErrorText(error));
 }
 
 namespace {

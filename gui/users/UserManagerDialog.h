@@ -83,15 +83,16 @@ private:
     // The allowed address list is what the allow file read as at the last
     // reading, not changed since: showing another account needs no reading.
     bool addressesAsRead_ = false;
-    // The level and language of the account shown when its line holds one
-    // that the lists do not: written back as they were unless an item is
-    // chosen.
-    int heldLevel_ = kNoLevel;
-    std::string heldLanguage_;
+    // The account shown, with its level and language as its line holds them:
+    // stored again under its name, it keeps them where the lists show no item.
+    struct Held {
+        std::string name;
+        int level = kNoLevel;
+        std::string language;
+    };
+    Held held_;
     // What the group box was last filled from, in that order.
     std::vector<std::string> groupNames_;
-    // The user file as the user line list last read or wrote it.
-    FileStamp userStamp_;
 };
 
 } // namespace vantor

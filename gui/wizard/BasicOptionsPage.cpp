@@ -67,11 +67,12 @@ void BasicOptionsPage::resetFileNames() {
     if (!currentDirectoryFor(this, directory))
         return;
     // A name too long for its field is refused, and the previous one stays.
-    ServerDesign& record = design();
+    // The users page reads the user file it settles on; the allowed addresses
+    // of another file are not carried into this one.
     if (std::string name = JoinPath(directory, kDefaultUserFileName); checkPathUsable(this, name))
-        record.userFile = std::move(name);
+        state().users.open(name);
     if (std::string name = JoinPath(directory, kDefaultAllowFileName); checkPathUsable(this, name))
-        record.allowFile = std::move(name);
+        state().addresses.open(name);
 }
 
 void BasicOptionsPage::showRecord() {

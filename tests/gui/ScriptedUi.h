@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/TextLineList.h"
 #include "gui/platform/Ui.h"
 
 #include <QString>
@@ -7,9 +8,11 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Readable QString values in failure messages.
@@ -98,6 +101,14 @@ private:
 
 // The class name of a dialog without its namespace.
 QString dialogClassName(const QObject& dialog);
+
+// A line list holding these lines, for a document a test sets up.
+inline TextLineList lineList(std::initializer_list<std::string_view> lines) {
+    TextLineList list;
+    for (const std::string_view line : lines)
+        list.append(line);
+    return list;
+}
 
 [[noreturn]] void failMissingChild(const QObject& parent, const char* name);
 

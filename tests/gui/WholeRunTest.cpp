@@ -64,7 +64,7 @@ TEST(WholeRun, DesignsAServerAndASecondRunKeepsEveryFile) {
         EXPECT_EQ(fake.messages()[0].text, loadString(Str::AllowFileEmpty));
         fake.clearMessages();
 
-        const ServerDesign& record = state.design;
+        const ServerDesign record = state.designToWrite();
         EXPECT_EQ(record.configFile, dir.file("VantorFTPD32.ftpd"));
         EXPECT_EQ(record.userFile, dir.file("site.user"));
         EXPECT_EQ(readFile(record.configFile), "[FTPD]\r\n"
