@@ -128,6 +128,12 @@ void pressEnterOn(QWidget* widget) {
     QTest::keyClick(widget, Qt::Key_Return);
 }
 
+void clickThroughWindow(QWidget* widget) {
+    QWidget* window = widget->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      widget->mapTo(window, widget->rect().center()));
+}
+
 void ScriptedUi::exitProcess(int code) {
     EXPECT_FALSE(exitCode_.has_value()) << "the process was ended twice";
     exitCode_ = code;

@@ -116,6 +116,9 @@ inline TextLineList lineList(std::initializer_list<std::string_view> lines) {
 // the active one, so that the keys that follow go where a user's go.
 void focusOn(QWidget* widget);
 void pressEnterOn(QWidget* widget);
+// A click on a control made as the window system makes it, through its
+// window: an open popup sees it first, as it does on the desktop.
+void clickThroughWindow(QWidget* widget);
 
 // The named child control; a missing one ends the test run at once, since the
 // script that asked for it cannot go on.
