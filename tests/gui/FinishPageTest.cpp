@@ -155,14 +155,19 @@ TEST_F(FinishPageTest, EmptyListsAreNotedAndAClearBoxLeavesTheStartupListAlone) 
 }
 
 // A file that cannot be written, the configuration file too, is reported and
-// stops Finish there with the earlier files written and the page open.
+// stops Finish there with the earlier files written, named to the user, and
+// the page open.
 TEST_F(FinishPageTest, AFileThatCannotBeWrittenStopsFinishThere) {
     state.users.setLines(lineList({"root:anna:pw"}));
     const QString missing = QString::fromStdString(dir.file("missing/x"));
     run([&](ModalDialog& page) {
         box(page, "vfsFileEdit")->setText(missing + ".vfs");
         click(page, "finishButton");
-        EXPECT_TRUE(messages().at(0).contains(missing + ".vfs"));
+        const QString stopped = messages().at(0);
+        EXPECT_TRUE(stopped.contains(missing + ".vfs"));
+        EXPECT_TRUE(
+            stopped.contains(loadString(Str::FinishWroteBefore)
+                                 .arg(QString::fromStdString(dir.file("VantorFTPD32.ftpd")))));
         EXPECT_EQ(filesIn(dir.path()), 1u);
         EXPECT_EQ(state.mountPoints.path(), (missing + ".vfs").toStdString());
         std::filesystem::remove(dir.file("VantorFTPD32.ftpd"));

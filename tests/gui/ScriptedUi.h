@@ -116,6 +116,9 @@ inline TextLineList lineList(std::initializer_list<std::string_view> lines) {
 // the active one, so that the keys that follow go where a user's go.
 void focusOn(QWidget* widget);
 void pressEnterOn(QWidget* widget);
+// Chooses a command of a dialog's File menu by keyboard: Alt+F, then the
+// command's underlined letter.
+void chooseFromFileMenu(QWidget* dialog, Qt::Key letter);
 // A click on a control made as the window system makes it, through its
 // window: an open popup sees it first, as it does on the desktop.
 void clickThroughWindow(QWidget* widget);

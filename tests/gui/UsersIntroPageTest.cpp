@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -127,6 +129,17 @@ TEST_F(UsersIntroPageTest, SetupLooksForTheAllowFileEveryTimeAndAnEmptiedNameSta
                                     ("the path " + QString::fromStdString(dir.path())).left(24)}));
     EXPECT_EQ(state.users.path(), "");
     EXPECT_TRUE(state.users.lines().empty());
+}
+
+// A user file that cannot be read is told, and Escape still goes back.
+TEST_F(UsersIntroPageTest, EscapeGoesBackAlsoWhenTheUserFileCannotBeRead) {
+    std::filesystem::create_directory(dir.file("site.user"));
+    run([&](ModalDialog& page) {
+        thenPage("MoreOptionsPage");
+        QTest::keyClick(&page, Qt::Key_Escape);
+    });
+    EXPECT_EQ(fake.dialogsRun(), (std::vector<QString>{"UsersIntroPage", "MoreOptionsPage"}));
+    EXPECT_EQ(fake.messages().size(), 2u);
 }
 
 // Enter on a push button that has the focus presses that button, in the page

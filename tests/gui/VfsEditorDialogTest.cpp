@@ -327,18 +327,21 @@ TEST_F(VfsEditorDialogTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked)
     EXPECT_EQ(readFile(vfsFile), "/b|/b|u|g|700|r\r\n");
 }
 
+// Save in wizard mode commits and Save as names the design's file, writing
+// nothing; Cancel takes both back. Keys and clicks as the user makes them.
 TEST_F(VfsEditorDialogTest, SavingInWizardModeCommitsWithoutWriting) {
     state.design.rootDirectory = dir.path();
     run(false, [&](ModalDialog& editor) {
-        menu(editor, "saveAction");
+        chooseFromFileMenu(&editor, Qt::Key_S);
         EXPECT_EQ(state.mountPoints.lines().size(), 1u);
         fake.answerFile(dir.file("named.vfs"));
-        menu(editor, "saveAsAction");
+        chooseFromFileMenu(&editor, Qt::Key_A);
         EXPECT_EQ(fake.fileRequests().back().kind, FileRequest::Kind::Save);
         EXPECT_EQ(state.mountPoints.path(), dir.file("named.vfs"));
-        click(editor, "cancelButton");
+        QTest::mouseClick(find<QPushButton>(editor, "cancelButton"), Qt::LeftButton);
     });
     EXPECT_TRUE(state.mountPoints.lines().empty());
+    EXPECT_FALSE(state.mountPoints.named());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
@@ -383,23 +386,26 @@ TEST_F(VfsEditorDialogTest, OpenChangesNoFileUntilBothAreChosen) {
     state.users.open(dir.file("first.user"));
     run(false, [&](ModalDialog& editor) {
         fake.cancelFile();
-        menu(editor, "openAction");
+        chooseFromFileMenu(&editor, Qt::Key_O);
         fake.answerFile(dir.file("other.vfs"));
         fake.cancelFile();
-        menu(editor, "openAction");
+        chooseFromFileMenu(&editor, Qt::Key_O);
         EXPECT_EQ(state.mountPoints.path(), "");
         EXPECT_EQ(state.users.path(), dir.file("first.user"));
         EXPECT_EQ(entries(editor).size(), 1);
 
         fake.answerFile(dir.file("other.vfs"));
         fake.answerFile(dir.file("b.user"));
-        menu(editor, "openAction");
+        chooseFromFileMenu(&editor, Qt::Key_O);
         EXPECT_EQ(entries(editor), QStringList{"/x|/x|ben|dev|700|r"});
         EXPECT_EQ(editor.windowTitle(), QString::fromStdString(dir.file("b.user")));
         EXPECT_TRUE(static_cast<VfsEditorDialog&>(editor).inFileMode());
-        click(editor, "cancelButton");
+        QTest::keyClick(&editor, Qt::Key_Escape);
     });
     EXPECT_EQ(fake.fileRequests()[2].filter, "user&group file|*.user|All files|*.*||");
+    // Cancel leaves the design's files as the editor found them.
+    EXPECT_FALSE(state.mountPoints.named());
+    EXPECT_EQ(state.users.path(), dir.file("first.user"));
 }
 
 // A *.vfs file that could not be read is not written until a reading succeeds;
