@@ -157,17 +157,32 @@ void BM_ShowAccount(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowAccount)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// "add user" from the press, made as the window system makes it, until every
+// event it raised is handled, the bridge's included: the file is written well
+// before that, so this bounds what the user waits for.
 void BM_AddAccount(benchmark::State& state) {
+    if (!accessibilityAsAsked(state))
+        return;
     Scene scene;
     const auto dialog = scene.open();
     auto* names = dialog->findChild<QComboBox*>(QStringLiteral("nameCombo"));
     auto* add = dialog->findChild<QPushButton*>(QStringLiteral("addUserButton"));
+    QApplication::setActiveWindow(dialog.get());
+    QCoreApplication::processEvents();
     int added = 0;
     measure(state, scene.state.users.path(), [&] {
         names->setEditText(QStringLiteral("newcomer%1").arg(added++));
-        add->click();
+        clickThroughWindow(add);
+        QCoreApplication::processEvents();
     });
+    if (scene.state.users.lines().size() != std::size_t(kAccounts + added))
+        state.SkipWithError("not every click stored its account");
 }
-BENCHMARK(BM_AddAccount)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddAccount)
+    ->ArgName("accessible")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

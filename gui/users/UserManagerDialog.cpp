@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <utility>
 
 namespace vantor {
@@ -157,10 +158,10 @@ void UserManagerDialog::resetValues() {
     enableLimitBoxes();
 }
 
-void UserManagerDialog::fillUserBoxes() {
+void UserManagerDialog::fillUserBoxes(const std::string& changed) {
     const QSignalBlocker blocker(form_->nameCombo);
     const QString group = form_->groupCombo->currentText();
-    fillSorted(form_->nameCombo, toQtList(ListUserNames(state_.users.lines())));
+    fillNameBox(changed);
     // Most changes of an account leave the groups as they were.
     if (std::vector<std::string> groups = ListGroupNames(state_.users.lines());
         groups != groupNames_) {
@@ -173,6 +174,41 @@ void UserManagerDialog::fillUserBoxes() {
         form_->nameCombo->setEditText(QString());
 }
 
+UserManagerDialog::NamesDigest UserManagerDialog::NamesDigest::of(const TextLineList& lines) {
+    NamesDigest digest;
+    for (const std::string_view line : lines) {
+        ++digest.count;
+        digest.sum += hashOf(UserNameOf(line));
+    }
+    return digest;
+}
+
+std::uint64_t UserManagerDialog::NamesDigest::hashOf(const std::string& name) {
+    return std::hash<std::string>{}(name);
+}
+
+// The box changes by the one name stored or removed when the file holds no
+// other change: the digest of its names then differs by that name alone.
+void UserManagerDialog::fillNameBox(const std::string& changed) {
+    const TextLineList& lines = state_.users.lines();
+    const NamesDigest now = NamesDigest::of(lines);
+    const std::uint64_t hash = NamesDigest::hashOf(changed);
+    QComboBox* box = form_->nameCombo;
+    if (namesShown_ && now.count == shownNames_.count && now.sum == shownNames_.sum) {
+        // The same names: a changed account, or none.
+    } else if (namesShown_ && !changed.empty() && now.count == shownNames_.count + 1 &&
+               now.sum == shownNames_.sum + hash) {
+        addSorted(box, toQt(changed));
+    } else if (namesShown_ && !changed.empty() && now.count + 1 == shownNames_.count &&
+               now.sum + hash == shownNames_.sum) {
+        box->removeItem(findExactSorted(box, toQt(changed)));
+    } else {
+        fillSorted(box, toQtList(ListUserNames(lines)));
+    }
+    shownNames_ = now;
+    namesShown_ = true;
+}
+
 // The account shown afterwards is the first of the sorted names, not
 // necessarily the one just changed.
 void UserManagerDialog::refreshUserBoxes() {
@@ -183,8 +219,8 @@ void UserManagerDialog::refreshUserBoxes() {
 
 // Once the user line list holds what the file reads as, and the allowed
 // address list what the allow file does.
-void UserManagerDialog::showStoredAccounts() {
-    fillUserBoxes();
+void UserManagerDialog::showStoredAccounts(const std::string& changed) {
+    fillUserBoxes(changed);
     showSelectedUser(false, false);
 }
 
@@ -343,7 +379,7 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
         return;
     runFileAction(this, [&] {
         if (::vantor::storeAccount(this, state_.users, user))
-            showStoredAccounts();
+            showStoredAccounts(user.name);
     });
 }
 
@@ -354,7 +390,7 @@ void UserManagerDialog::deleteAccount() {
     const std::string name = toBytes(form_->nameCombo->currentText());
     runFileAction(this, [&] {
         if (removeAccount(this, state_.users, name))
-            showStoredAccounts();
+            showStoredAccounts(name);
     });
 }
 

@@ -49,9 +49,11 @@ private:
 
     void start();
     void resetValues();
-    void fillUserBoxes();
+    // `changed`: the account just stored or removed, if any.
+    void fillUserBoxes(const std::string& changed = {});
+    void fillNameBox(const std::string& changed);
     void refreshUserBoxes();
-    void showStoredAccounts();
+    void showStoredAccounts(const std::string& changed = {});
     void showSelectedUser(bool reload = true, bool reloadAddresses = true);
     void showAccount(std::string_view line);
     void showAddresses(const std::string& name, bool reload);
@@ -91,6 +93,18 @@ private:
         std::string language;
     };
     Held held_;
+    // The names the Name box shows, as a count and an order-free sum of their
+    // hashes, so that a store changes the box by the one name that came or
+    // went instead of filling it anew: a refill of 100,000 names costs a sort,
+    // and with a screen reader on the whole list is read again.
+    struct NamesDigest {
+        std::size_t count = 0;
+        std::uint64_t sum = 0;
+        static NamesDigest of(const TextLineList& lines);
+        static std::uint64_t hashOf(const std::string& name);
+    };
+    NamesDigest shownNames_;
+    bool namesShown_ = false;
     // What the group box was last filled from, in that order.
     std::vector<std::string> groupNames_;
 };

@@ -463,4 +463,14 @@ TEST_F(UserManagerDialogTest, SaveAsksBeforeDroppingAnAccountAnotherProgramStore
     menu("saveAction");
     EXPECT_EQ(fake.questions().size(), 2u);
     EXPECT_EQ(readFile(userFile), kAlice + "\r\n" + kBob + "\r\n");
+
+    // A store reads the file again: the names list what another program
+    // stored meanwhile too, and a removal takes out the one removed.
+    StoreUserLine(userFile, "dan", "dan:2:pw::1:0:0:0:0:0:0:0::");
+    combo("nameCombo")->setEditText("carol");
+    click("addUserButton");
+    EXPECT_EQ(combo("nameCombo")->count(), 4);
+    click("delUserButton");
+    EXPECT_EQ(combo("nameCombo")->itemText(0), "bob");
+    EXPECT_EQ(combo("nameCombo")->count(), 3);
 }
