@@ -20,8 +20,6 @@
 
 #include <QSignalBlocker>
 
-#include <algorithm>
-#include <climits>
 #include <functional>
 #include <utility>
 
