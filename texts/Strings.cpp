@@ -301,6 +301,23 @@ constexpr Entry kTable[] = {
                                       "it and lose the changes made here ?")},
     {Str::AnswerOverwrite, QT_TRANSLATE_NOOP("StringTable", "Overwrite")},
     {Str::AnswerReload, QT_TRANSLATE_NOOP("StringTable", "Reload")},
+    {Str::AccountsChangedQuestion,
+     QT_TRANSLATE_NOOP("StringTable", "the file %1 was changed by another program after setup "
+                                      "read it . overwrite it with the accounts shown here , or "
+                                      "reload it to show the accounts it holds now ?")},
+    {Str::DesignFileChanged,
+     QT_TRANSLATE_NOOP("StringTable", "the file %1 was changed by another program after setup "
+                                      "read it . overwrite it with this design , or reload it "
+                                      "into the design and leave the file as it is ?")},
+    {Str::ReplaceOtherConfiguration,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "the server configuration file %1 already exists and this design did not "
+                       "write it , it may be the configuration of another server , replace its "
+                       "settings with this design's ?")},
+    {Str::ReplaceChangedConfiguration,
+     QT_TRANSLATE_NOOP("StringTable", "the server configuration file %1 was changed by another "
+                                      "program after this design wrote it , replace its settings "
+                                      "with this design's ?")},
 };
 
 } // namespace

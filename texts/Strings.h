@@ -138,6 +138,13 @@ enum class Str : int {
     WorkingFolderHomeHint = 201,
     WorkingFolderButtonTip = 202,
     WorkingFolderBrowseTitle = 203,
+
+    // Files another program changed, or that this design did not write,
+    // asked about where they are replaced; a Finish that stopped on the way.
+    AccountsChangedQuestion = 204,     // %1: the file
+    DesignFileChanged = 205,           // %1: the file
+    ReplaceOtherConfiguration = 206,   // %1: the file
+    ReplaceChangedConfiguration = 207, // %1: the file
 };
 
 // The text of an entry in the user's language; empty for an unknown number.

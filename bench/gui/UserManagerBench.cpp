@@ -66,9 +66,9 @@ struct Scene {
     TempDir dir;
     WizardState state;
     Scene() {
-        state.design.userFile = dir.file("large.user");
-        state.design.allowFile = dir.file("large.allow");
-        writeLargeFiles(state.design.userFile, state.design.allowFile);
+        state.users.open(dir.file("large.user"));
+        state.addresses.open(dir.file("large.allow"));
+        writeLargeFiles(state.users.path(), state.addresses.path());
     }
     std::unique_ptr<UserManagerDialog> open() {
         auto dialog = std::make_unique<UserManagerDialog>(state);
@@ -110,7 +110,7 @@ void BM_OpenUserManager(benchmark::State& state) {
     if (!accessibilityAsAsked(state))
         return;
     Scene scene;
-    measure(state, scene.state.design.userFile, [&] {
+    measure(state, scene.state.users.path(), [&] {
         const auto dialog = scene.open();
         QCoreApplication::processEvents();
     });
@@ -132,7 +132,7 @@ void BM_TypeAName(benchmark::State& state) {
     auto* names = dialog->findChild<QComboBox*>(QStringLiteral("nameCombo"));
     QApplication::setActiveWindow(dialog.get());
     names->setFocus(Qt::TabFocusReason);
-    measure(state, scene.state.design.userFile, [&] {
+    measure(state, scene.state.users.path(), [&] {
         QTest::keyClicks(names, QStringLiteral("user9"));
         benchmark::DoNotOptimize(names->completer()->completionCount());
         QTest::keyClick(names->completer()->popup(), Qt::Key_Escape);
@@ -152,22 +152,37 @@ void BM_ShowAccount(benchmark::State& state) {
     const auto dialog = scene.open();
     auto* names = dialog->findChild<QComboBox*>(QStringLiteral("nameCombo"));
     int next = 0;
-    measure(state, scene.state.design.userFile,
+    measure(state, scene.state.users.path(),
             [&] { names->setCurrentIndex(next = (next + 4999) % names->count()); });
 }
 BENCHMARK(BM_ShowAccount)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// "add user" from the press, made as the window system makes it, until every
+// event it raised is handled, the bridge's included: the file is written well
+// before that, so this bounds what the user waits for.
 void BM_AddAccount(benchmark::State& state) {
+    if (!accessibilityAsAsked(state))
+        return;
     Scene scene;
     const auto dialog = scene.open();
     auto* names = dialog->findChild<QComboBox*>(QStringLiteral("nameCombo"));
     auto* add = dialog->findChild<QPushButton*>(QStringLiteral("addUserButton"));
+    QApplication::setActiveWindow(dialog.get());
+    QCoreApplication::processEvents();
     int added = 0;
-    measure(state, scene.state.design.userFile, [&] {
+    measure(state, scene.state.users.path(), [&] {
         names->setEditText(QStringLiteral("newcomer%1").arg(added++));
-        add->click();
+        clickThroughWindow(add);
+        QCoreApplication::processEvents();
     });
+    if (scene.state.users.lines().size() != std::size_t(kAccounts + added))
+        state.SkipWithError("not every click stored its account");
 }
-BENCHMARK(BM_AddAccount)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddAccount)
+    ->ArgName("accessible")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -49,8 +49,8 @@ void BM_VfsEditorAddAndOk(benchmark::State& state) {
         write += secondsOf([&] { WriteLineList(lines, dir.file("copy.vfs")); });
 
         WizardState wizard;
-        wizard.design.vfsFile = vfsFile;
-        wizard.design.userFile = userFile;
+        wizard.mountPoints.open(vfsFile);
+        wizard.users.open(userFile);
         VfsEditorDialog editor(wizard);
         editor.enterFileMode();
         open += secondsOf([&] { editor.initDialog(); });
@@ -64,7 +64,7 @@ void BM_VfsEditorAddAndOk(benchmark::State& state) {
         add += added;
         ok += committed;
         state.SetIterationTime(added + committed);
-        if (!fake.messages().empty() || wizard.mountPoints.size() != std::size_t(count) + 1)
+        if (!fake.messages().empty() || wizard.mountPoints.lines().size() != std::size_t(count) + 1)
             state.SkipWithError("the editor did not add the entry and commit every line");
     }
     state.counters["open_per_read"] = open / read;

@@ -2,8 +2,8 @@
 
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
-#include "gui/app/FileChoice.h"
-#include "gui/app/FolderBrowser.h"
+#include "gui/documents/FileChoice.h"
+#include "gui/platform/FolderBrowser.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
 #include "gui/users/UserManagerDialog.h"
@@ -34,9 +34,17 @@ WelcomeDialog::WelcomeDialog(WizardState& state, QWidget* parent)
 
 WelcomeDialog::~WelcomeDialog() = default;
 
+// The documents belong to the folder left: its names, lists and readings
+// are not carried into another one.
 void WelcomeDialog::chooseWorkingFolder() {
-    if (const auto folder = ChooseFolder(this, Str::WorkingFolderBrowseTitle))
-        runFileAction(this, [&] { ChangeCurrentDirectory(*folder); });
+    if (const auto folder = ChooseFolder(this, Str::WorkingFolderBrowseTitle)) {
+        runFileAction(this, [&] {
+            const bool another = !SameFile(*folder, CurrentDirectory());
+            ChangeCurrentDirectory(*folder);
+            if (another)
+                state_.closeDocuments();
+        });
+    }
     showWorkingFolder();
 }
 
@@ -73,15 +81,14 @@ void WelcomeDialog::editUsersAndGroups() {
     std::string directory;
     if (!currentDirectoryFor(this, directory))
         return;
-    ServerDesign& design = state_.design;
-    if (!ChooseDefinitionFile(this, directory, kUserFileKind, design))
+    if (!ChooseDefinitionFile(this, directory, kUserFileKind, state_.users))
         return;
-    if (!ChooseDefinitionFile(this, directory, kAllowFileKind, design))
+    if (!ChooseDefinitionFile(this, directory, kAllowFileKind, state_.addresses))
         return;
-    if (design.userFile.empty())
-        design.userFile = JoinPath(directory, kDefaultUserFileName);
-    if (design.allowFile.empty())
-        design.allowFile = JoinPath(directory, kDefaultAllowFileName);
+    if (!state_.users.named())
+        state_.users.open(JoinPath(directory, kDefaultUserFileName));
+    if (!state_.addresses.named())
+        state_.addresses.open(JoinPath(directory, kDefaultAllowFileName));
     UserManagerDialog dialog(state_, this);
     ui().runModal(dialog);
     showWorkingFolder();
@@ -91,13 +98,12 @@ void WelcomeDialog::editVirtualFileSystem() {
     std::string directory;
     if (!currentDirectoryFor(this, directory))
         return;
-    ServerDesign& design = state_.design;
-    if (!ChooseDefinitionFile(this, directory, kVfsFileKind, design))
+    if (!ChooseDefinitionFile(this, directory, kVfsFileKind, state_.mountPoints))
         return;
-    if (!ChooseDefinitionFile(this, directory, kUserFileKind, design))
+    if (!ChooseDefinitionFile(this, directory, kUserFileKind, state_.users))
         return;
-    if (design.userFile.empty())
-        design.userFile = JoinPath(directory, kDefaultUserFileName);
+    if (!state_.users.named())
+        state_.users.open(JoinPath(directory, kDefaultUserFileName));
     VfsEditorDialog editor(state_, this);
     editor.enterFileMode();
     ui().runModal(editor);

@@ -119,18 +119,36 @@ int findExact(const QComboBox* box, const QString& text) {
     return -1;
 }
 
-int findEqualSorted(const QComboBox* box, const QString& text) {
+namespace {
+
+// The items equal to the text ignoring case stand together: [first, end).
+std::pair<int, int> equalRange(const QComboBox* box, const QString& text) {
     const auto textAt = [box](int i) { return box->itemText(i); };
-    // The items equal to the text ignoring case stand together.
     const int first = partitionPoint(box->count(), textAt, [&](const QString& item) {
         return compareIgnoringCase(item, text) < 0;
     });
-    const int end = upperBound(box->count(), textAt, text);
-    for (int i = first; i < end; ++i) {
+    return {first, upperBound(box->count(), textAt, text)};
+}
+
+int findExactIn(const QComboBox* box, const QString& text, std::pair<int, int> range) {
+    for (int i = range.first; i < range.second; ++i) {
         if (box->itemText(i) == text)
             return i;
     }
-    return end - first == 1 ? first : -1;
+    return -1;
+}
+
+} // namespace
+
+int findExactSorted(const QComboBox* box, const QString& text) {
+    return findExactIn(box, text, equalRange(box, text));
+}
+
+int findEqualSorted(const QComboBox* box, const QString& text) {
+    const auto range = equalRange(box, text);
+    if (const int exact = findExactIn(box, text, range); exact >= 0)
+        return exact;
+    return range.second - range.first == 1 ? range.first : -1;
 }
 
 } // namespace vantor

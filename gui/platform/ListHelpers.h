@@ -29,6 +29,8 @@ int findPrefix(const QComboBox* box, const QString& prefix);
 // The first item whose whole text equals `text` exactly; -1 when none.
 int findExact(const QComboBox* box, const QString& text);
 
+// In a sorted box: the item whose text equals `text` exactly; -1 when none.
+int findExactSorted(const QComboBox* box, const QString& text);
 // In a sorted box: the item whose text equals `text`, else the one item equal
 // to it ignoring case; -1 when there is none, or several that differ from it
 // only in case.

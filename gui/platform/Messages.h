@@ -21,8 +21,8 @@ void showWarning(QWidget* owner, const QString& text);
 void showWarning(QWidget* owner, Str text);
 void showNotice(QWidget* owner, Str text);
 
-// A file that could not be read or written, named to the user; one that
-// another program holds locked is told so.
+// A file that could not be read or written, named to the user as
+// fileErrorText (texts/ErrorTexts.h) tells it.
 void reportFileError(QWidget* owner, const FileError& error);
 // Anything else that stopped an action (no memory left, a fault of the
 // program): an ERROR with what the system says, instead of the end of the

@@ -1,11 +1,55 @@
 #include "gui/platform/NameCompleter.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 
 namespace vantor {
+
+namespace {
+
+// A press outside the popup only closes it, on every platform alike (the
+// popup replays no press): one on a button of the box's own window then
+// presses that button too, so that a click on "add user" is never lost to
+// the suggestions shown. The press is watched for the whole program, where
+// it arrives before the completer's own filter, which would take it.
+class ButtonsPassThrough : public QObject {
+public:
+    ButtonsPassThrough(QWidget* popup, QComboBox* box) : QObject(popup), popup_(popup), box_(box) {
+        popup->setAttribute(Qt::WA_NoMouseReplay);
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != popup_ || event->type() != QEvent::MouseButtonPress)
+            return false;
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() != Qt::LeftButton ||
+            popup_->rect().contains(press->position().toPoint()))
+            return false;
+        QWidget* window = box_->window();
+        auto* button = qobject_cast<QAbstractButton*>(
+            window->childAt(window->mapFromGlobal(press->globalPosition().toPoint())));
+        if (button == nullptr || !button->isEnabled())
+            return false;
+        popup_->hide();
+        // As a click on it would, the button takes the focus first.
+        if (button->focusPolicy() & Qt::ClickFocus)
+            button->setFocus(Qt::MouseFocusReason);
+        button->click();
+        return true;
+    }
+
+private:
+    QWidget* popup_;
+    QComboBox* box_;
+};
+
+} // namespace
 
 void offerCompletions(QComboBox* box, TypedText typed) {
     Q_ASSERT(box->isEditable() && box->insertPolicy() == QComboBox::NoInsert);
@@ -22,6 +66,7 @@ void offerCompletions(QComboBox* box, TypedText typed) {
     popup->setUniformItemSizes(true);
     completer->setPopup(popup);
     box->setCompleter(completer);
+    new ButtonsPassThrough(popup, box);
 
     QLineEdit* edit = box->lineEdit();
     // The box would select the item equal to the text whenever editing ends,

@@ -15,6 +15,7 @@ enum class TypedText {
 // The typed text changes only when the user picks a suggestion, and picking
 // one selects that item, as a choice in the list does. Leaving the box or
 // pressing Enter in it never selects an item, not even one equal to the text.
+// A click on a button of the dialog while the popup shows presses the button.
 // The popup filters the box's own model in place, so it costs no copy of a
 // list of 100,000 names and follows every later fill of the box.
 // The box is editable and inserts nothing, as its layout file says: made

@@ -1,9 +1,12 @@
 #include "gui/platform/QtUi.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,8 +63,14 @@ std::optional<int> QtUi::ask(QWidget* owner, const QString& caption, const QStri
     return static_cast<int>(chosen);
 }
 
-std::optional<QString> QtUi::chooseFile(QWidget* owner, const FileRequest& request) {
-    QFileDialog dialog(owner);
+void keepNoDialogSettings() {
+    static const QTemporaryDir discarded;
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, discarded.path());
+}
+
+void prepareFileDialog(QFileDialog& dialog, const FileRequest& request) {
+    dialog.setDirectory(QDir::currentPath());
     const bool save = request.kind == FileRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A name that does not exist yet is a valid answer in both kinds: it is how
@@ -70,14 +79,21 @@ std::optional<QString> QtUi::chooseFile(QWidget* owner, const FileRequest& reque
     dialog.setNameFilters(nameFilters(request.filter));
     dialog.setDefaultSuffix(defaultSuffix(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !save);
+}
+
+std::optional<QString> QtUi::chooseFile(QWidget* owner, const FileRequest& request) {
+    keepNoDialogSettings();
+    QFileDialog dialog(owner);
+    prepareFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtUi::browseForFolder(QWidget* owner, const QString& title) {
-    const QString folder =
-        QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+    keepNoDialogSettings();
+    const QString folder = QFileDialog::getExistingDirectory(owner, title, QDir::currentPath(),
+                                                             QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class QFileDialog;
+
 namespace vantor {
 
 // The Ui service on the desktop: Qt message boxes, file dialogs and modal runs.
@@ -18,6 +20,13 @@ public:
     int runModal(ModalDialog& dialog) override;
     [[noreturn]] void exitProcess(int code) override;
 };
+
+// Qt's file dialog keeps its last folder and history in the user's settings;
+// the program keeps nothing between runs, so they go to a folder of its own
+// that is removed when it ends. Called before every file dialog.
+void keepNoDialogSettings();
+// A file dialog as a request asks for it, opened in the working folder.
+void prepareFileDialog(QFileDialog& dialog, const FileRequest& request);
 
 // "a|*.x|b|*.*||" as Qt name filters: "a (*.x)", "b (*.*)".
 QStringList nameFilters(const QString& filter);

@@ -1,26 +1,39 @@
 #include "gui/platform/WriteBack.h"
 
+#include "gui/platform/BusyCursor.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/Ui.h"
-#include "texts/Strings.h"
 
 namespace vantor {
 
+ChangedAnswer askAboutChangedFile(QWidget* owner, const std::string& fileName, Str question) {
+    const auto answer = ui().ask(owner, QString(), loadString(question).arg(toQt(fileName)),
+                                 {loadString(Str::AnswerOverwrite), loadString(Str::AnswerReload)});
+    if (!answer)
+        return ChangedAnswer::Cancel;
+    return *answer == 0 ? ChangedAnswer::Overwrite : ChangedAnswer::Reload;
+}
+
 WriteBack writeBackChecked(QWidget* owner, const std::string& fileName, FileStamp& read,
-                           const std::function<void()>& write) {
-    enum Choice { Overwrite, Reload };
+                           const std::function<void()>& write, Str question) {
     for (;;) {
         FileStamp now;
-        if (WriteIfUnchanged(fileName, read, write, now))
+        bool written = false;
+        {
+            const BusyCursor busy;
+            written = WriteIfUnchanged(fileName, read, write, now);
+        }
+        if (written)
             return WriteBack::Written;
-        const auto answer =
-            ui().ask(owner, QString(), loadString(Str::FileChangedQuestion).arg(toQt(fileName)),
-                     {loadString(Str::AnswerOverwrite), loadString(Str::AnswerReload)});
-        if (!answer)
-            return WriteBack::Cancelled;
-        if (*answer == Reload)
+        switch (askAboutChangedFile(owner, fileName, question)) {
+        case ChangedAnswer::Overwrite:
+            read = now;
+            break;
+        case ChangedAnswer::Reload:
             return WriteBack::Reload;
-        read = now;
+        case ChangedAnswer::Cancel:
+            return WriteBack::Cancelled;
+        }
     }
 }
 

@@ -2,16 +2,17 @@
 
 #include "core/lines/TextLineList.h"
 #include "core/users/AllowFile.h"
+#include "core/users/UserFields.h"
 #include "core/users/UserFile.h"
 #include "core/users/UserLine.h"
-#include "gui/app/FileChoice.h"
-#include "gui/app/FileReadings.h"
-#include "gui/app/Tooltip.h"
+#include "gui/documents/DocumentWrites.h"
+#include "gui/documents/FileChoice.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/NameCompleter.h"
 #include "gui/platform/QtText.h"
+#include "gui/platform/Tooltip.h"
 #include "gui/platform/WriteBack.h"
 #include "gui/users/UpDownBox.h"
 #include "texts/RuleTexts.h"
@@ -19,8 +20,7 @@
 
 #include <QSignalBlocker>
 
-#include <algorithm>
-#include <climits>
+#include <functional>
 #include <utility>
 
 namespace vantor {
@@ -39,27 +39,17 @@ QStringList toQtList(const std::vector<std::string>& texts) {
     return list;
 }
 
-// Field `index` of an account line; nothing when the line is too short to
-// hold it.
-std::optional<std::string> fieldOf(std::string_view line, int index) {
-    std::string field;
-    if (!ExtractField(index, line, field, kUserFieldSeparator))
-        return std::nullopt;
-    return field;
+// The text of a field as the line holds it; empty when the line lacks it.
+std::string fieldText(std::string_view line, UserField field) {
+    std::string text;
+    ExtractField(static_cast<int>(field), line, text, kUserFieldSeparator);
+    return text;
 }
 
-std::uint32_t numberOf(const std::optional<std::string>& field) {
-    return field ? static_cast<std::uint32_t>(ReadLenientNumber(*field)) : 0u;
-}
-
-// A flag or a limit is off when its field reads exactly "0" or is missing.
-bool isSet(const std::optional<std::string>& field) {
-    return field && *field != "0";
-}
-
-void showLimit(const std::optional<std::string>& field, QCheckBox* check, UpDownBox* box) {
-    check->setChecked(isSet(field));
-    pushNumber(box->edit(), numberOf(field));
+// A limit is on when it is not 0.
+void showLimit(std::uint32_t limit, QCheckBox* check, UpDownBox* box) {
+    check->setChecked(limit != 0);
+    pushNumber(box->edit(), limit);
 }
 
 // No item is selected for a text the list does not hold.
@@ -127,8 +117,7 @@ void UserManagerDialog::accept() {
 // Also what Open and New run once they have set the file names.
 void UserManagerDialog::start() {
     addressesAsRead_ = false;
-    heldLevel_ = kNoLevel;
-    heldLanguage_.clear();
+    held_ = {};
     resetValues();
     {
         const QSignalBlocker blocker(form_->nameCombo);
@@ -143,14 +132,13 @@ void UserManagerDialog::start() {
         const UserLine fresh = NewUserLine({});
         form_->levelCombo->setCurrentIndex(-1);
         selectByText(form_->languageCombo, LanguageDisplayName(fresh.language));
-        setWindowTitle(toQt(state_.design.userFile));
+        setWindowTitle(toQt(state_.users.path()));
     }
-    loadUserLines(this, state_, &userStamp_);
+    state_.users.read(this);
     fillUserBoxes();
     // The allowed addresses are those of the allow file just chosen, also
     // while no account is shown, so that nothing saves another file's.
-    addressesAsRead_ = false;
-    loadAllowedAddresses(this, state_, std::string());
+    state_.addresses.read(this);
     addressesAsRead_ = true;
     showSelectedUser(false, false);
 }
@@ -168,12 +156,13 @@ void UserManagerDialog::resetValues() {
     enableLimitBoxes();
 }
 
-void UserManagerDialog::fillUserBoxes() {
+void UserManagerDialog::fillUserBoxes(const std::string& changed) {
     const QSignalBlocker blocker(form_->nameCombo);
     const QString group = form_->groupCombo->currentText();
-    fillSorted(form_->nameCombo, toQtList(ListUserNames(state_.userLines)));
+    fillNameBox(changed);
     // Most changes of an account leave the groups as they were.
-    if (std::vector<std::string> groups = ListGroupNames(state_.userLines); groups != groupNames_) {
+    if (std::vector<std::string> groups = ListGroupNames(state_.users.lines());
+        groups != groupNames_) {
         fillSorted(form_->groupCombo, toQtList(groups));
         groupNames_ = std::move(groups);
     }
@@ -183,18 +172,53 @@ void UserManagerDialog::fillUserBoxes() {
         form_->nameCombo->setEditText(QString());
 }
 
+UserManagerDialog::NamesDigest UserManagerDialog::NamesDigest::of(const TextLineList& lines) {
+    NamesDigest digest;
+    for (const std::string_view line : lines) {
+        ++digest.count;
+        digest.sum += hashOf(UserNameOf(line));
+    }
+    return digest;
+}
+
+std::uint64_t UserManagerDialog::NamesDigest::hashOf(const std::string& name) {
+    return std::hash<std::string>{}(name);
+}
+
+// The box changes by the one name stored or removed when the file holds no
+// other change: the digest of its names then differs by that name alone.
+void UserManagerDialog::fillNameBox(const std::string& changed) {
+    const TextLineList& lines = state_.users.lines();
+    const NamesDigest now = NamesDigest::of(lines);
+    const std::uint64_t hash = NamesDigest::hashOf(changed);
+    QComboBox* box = form_->nameCombo;
+    if (namesShown_ && now.count == shownNames_.count && now.sum == shownNames_.sum) {
+        // The same names: a changed account, or none.
+    } else if (namesShown_ && !changed.empty() && now.count == shownNames_.count + 1 &&
+               now.sum == shownNames_.sum + hash) {
+        addSorted(box, toQt(changed));
+    } else if (namesShown_ && !changed.empty() && now.count + 1 == shownNames_.count &&
+               now.sum + hash == shownNames_.sum) {
+        box->removeItem(findExactSorted(box, toQt(changed)));
+    } else {
+        fillSorted(box, toQtList(ListUserNames(lines)));
+    }
+    shownNames_ = now;
+    namesShown_ = true;
+}
+
 // The account shown afterwards is the first of the sorted names, not
 // necessarily the one just changed.
 void UserManagerDialog::refreshUserBoxes() {
-    loadUserLines(this, state_, &userStamp_);
+    state_.users.read(this);
     fillUserBoxes();
     showSelectedUser(false);
 }
 
 // Once the user line list holds what the file reads as, and the allowed
 // address list what the allow file does.
-void UserManagerDialog::showStoredAccounts() {
-    fillUserBoxes();
+void UserManagerDialog::showStoredAccounts(const std::string& changed) {
+    fillUserBoxes(changed);
     showSelectedUser(false, false);
 }
 
@@ -202,9 +226,9 @@ void UserManagerDialog::showStoredAccounts() {
 void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
     const std::string name = selectedName();
     if (reload)
-        loadUserLines(this, state_, &userStamp_);
+        state_.users.read(this);
     std::optional<std::string> line;
-    for (const auto entry : state_.userLines) {
+    for (const auto entry : state_.users.lines()) {
         // Field 1 begins every line: only a line that begins with the name
         // needs the field taken out.
         if (entry.starts_with(name) && UserNameOf(entry) == name) {
@@ -219,33 +243,32 @@ void UserManagerDialog::showSelectedUser(bool reload, bool reloadAddresses) {
     enableLimitBoxes();
 }
 
-// Every field is shown from this line alone: one the line lacks shows empty or
-// 0, never what the account shown before had. A level or language that the
-// lists do not hold shows no item and is kept to be written back as it was.
+// Every field is shown from this line alone: one the line lacks shows as the
+// core reads it (a flag set, a limit off, a text empty), never as the account
+// shown before had it. A level or language that the lists do not hold shows
+// no item and is held, for this account only, to be written back as it was.
 void UserManagerDialog::showAccount(std::string_view line) {
-    const auto text = [&](int index) { return fieldOf(line, index).value_or(std::string()); };
-    pushText(form_->passwordEdit, text(2));
-    form_->groupCombo->setEditText(toQt(text(3)));
-    const auto level = fieldOf(line, 1);
-    heldLevel_ = level ? static_cast<int>(
-                             std::clamp<std::int64_t>(ReadLenientNumber(*level), INT_MIN, INT_MAX))
-                       : kNoLevel;
+    const UserLineReading reading = ReadUserLine(line, UserLine{});
+    const UserLine& shown = reading.account;
+    pushText(form_->passwordEdit, shown.password);
+    form_->groupCombo->setEditText(toQt(shown.group));
+    held_ = {shown.name, shown.level, shown.language};
     std::optional<std::string_view> levelName;
-    for (const auto& known : kUserLevels)
-        if (level == std::to_string(known.number))
-            levelName = known.name;
+    // Only the level's own digits name it: "00" is held, not shown as root.
+    if (reading.holds(UserField::Level) &&
+        fieldText(line, UserField::Level) == std::to_string(shown.level))
+        levelName = LevelName(shown.level);
     selectByText(form_->levelCombo, levelName);
-    form_->accountAllowedCheck->setChecked(isSet(fieldOf(line, 4)));
-    showLimit(fieldOf(line, 5), form_->downloadLimitCheck, form_->downloadLimitBox);
-    showLimit(fieldOf(line, 6), form_->uploadLimitCheck, form_->uploadLimitBox);
-    showLimit(fieldOf(line, 7), form_->ratioCheck, form_->ratioBox);
-    showLimit(fieldOf(line, 8), form_->maxLoginsCheck, form_->maxLoginsBox);
-    form_->ipCheckOffCheck->setChecked(isSet(fieldOf(line, 9)));
-    pushNumber(form_->downloadedEdit, numberOf(fieldOf(line, 10)));
-    pushNumber(form_->uploadedEdit, numberOf(fieldOf(line, 11)));
-    pushText(form_->noteEdit, text(12));
-    heldLanguage_ = text(13);
-    selectByText(form_->languageCombo, LanguageDisplayName(heldLanguage_));
+    form_->accountAllowedCheck->setChecked(shown.accountAllowed);
+    showLimit(shown.downloadLimit, form_->downloadLimitCheck, form_->downloadLimitBox);
+    showLimit(shown.uploadLimit, form_->uploadLimitCheck, form_->uploadLimitBox);
+    showLimit(shown.ratio, form_->ratioCheck, form_->ratioBox);
+    showLimit(shown.maxLogins, form_->maxLoginsCheck, form_->maxLoginsBox);
+    form_->ipCheckOffCheck->setChecked(shown.ipCheckOff);
+    pushNumber(form_->downloadedEdit, shown.downloaded);
+    pushNumber(form_->uploadedEdit, shown.uploaded);
+    pushText(form_->noteEdit, shown.note);
+    selectByText(form_->languageCombo, LanguageDisplayName(shown.language));
 }
 
 void UserManagerDialog::showAddresses(const std::string& name, bool reload) {
@@ -253,11 +276,10 @@ void UserManagerDialog::showAddresses(const std::string& name, bool reload) {
     std::vector<std::string> addresses;
     if (reload || !addressesAsRead_) {
         addressesAsRead_ = false;
-        addresses = loadAllowedAddresses(this, state_, name);
+        state_.addresses.read(this);
         addressesAsRead_ = true;
-    } else {
-        addresses = AllowedAddressesOf(state_.allowed, name);
     }
+    addresses = AllowedAddressesOf(state_.addresses.lines(), name);
     fillSorted(box, toQtList(addresses));
     box->setCurrentIndex(box->count() > 0 ? 0 : -1);
     if (box->count() == 0)
@@ -288,10 +310,14 @@ std::string UserManagerDialog::selectedName() const {
     return box->currentIndex() >= 0 ? toBytes(box->itemText(box->currentIndex())) : std::string();
 }
 
+// What a box shows no item for is the account's own value when the account
+// is the one shown, and a new account's otherwise.
 UserLine UserManagerDialog::account(const std::string& name, const Numbers& numbers) const {
-    UserLine user;
-    user.name = name;
-    user.level = heldLevel_;
+    UserLine user = NewUserLine(name);
+    if (name == held_.name) {
+        user.level = held_.level;
+        user.language = held_.language;
+    }
     if (form_->levelCombo->currentIndex() >= 0)
         user.level = LevelNumber(toBytes(form_->levelCombo->currentText())).value_or(kNoLevel);
     user.password = toBytes(form_->passwordEdit->text());
@@ -309,7 +335,6 @@ UserLine UserManagerDialog::account(const std::string& name, const Numbers& numb
     user.downloaded = numbers.downloaded;
     user.uploaded = numbers.uploaded;
     user.note = toBytes(form_->noteEdit->text());
-    user.language = heldLanguage_;
     if (form_->languageCombo->currentIndex() >= 0)
         user.language = std::string(LanguageCode(toBytes(form_->languageCombo->currentText()))
                                         .value_or(std::string_view()));
@@ -351,12 +376,8 @@ void UserManagerDialog::storeAccount(bool underSelectedName) {
     if (!accountAcceptable(user) || !userFileNamed())
         return;
     runFileAction(this, [&] {
-        if (!mayReplace(this, state_.files, state_.design.userFile))
-            return;
-        StoreUserLine(state_.design.userFile, user, state_.userLines, &userStamp_,
-                      consentFor(state_.files, state_.design.userFile));
-        noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
-        showStoredAccounts();
+        if (::vantor::storeAccount(this, state_.users, user))
+            showStoredAccounts(user.name);
     });
 }
 
@@ -366,12 +387,8 @@ void UserManagerDialog::deleteAccount() {
         return;
     const std::string name = toBytes(form_->nameCombo->currentText());
     runFileAction(this, [&] {
-        if (!mayReplace(this, state_.files, state_.design.userFile))
-            return;
-        RemoveUserLine(state_.design.userFile, name, state_.userLines, &userStamp_,
-                       consentFor(state_.files, state_.design.userFile));
-        noteListWritten(state_.files, state_.userLinesFrom, state_.design.userFile);
-        showStoredAccounts();
+        if (removeAccount(this, state_.users, name))
+            showStoredAccounts(name);
     });
 }
 
@@ -393,12 +410,8 @@ void UserManagerDialog::addAddress() {
     if (!allowFileNamed())
         return;
     runFileAction(this, [&] {
-        const std::string& allowFile = state_.design.allowFile;
-        if (!mayReplaceWith(this, state_.files, allowFile, state_.allowedFrom) ||
-            !AddAllowedAddress(allowFile, state_.allowed, name, address,
-                               consentFor(state_.files, allowFile)))
+        if (!::vantor::addAddress(this, state_.addresses, name, address))
             return;
-        noteListWritten(state_.files, state_.allowedFrom, allowFile);
         // A reading would order the entries otherwise.
         addressesAsRead_ = false;
         addSorted(form_->allowIpCombo, toQt(address));
@@ -417,15 +430,11 @@ void UserManagerDialog::deleteAddress() {
     if (!address.empty()) {
         if (!allowFileNamed())
             return;
-        const bool held = state_.allowed.contains(AllowedEntry(name, address));
+        const bool held = state_.addresses.lines().contains(AllowedEntry(name, address));
         bool removed = false;
         runFileAction(this, [&] {
-            const std::string& allowFile = state_.design.allowFile;
-            if (!mayReplaceWith(this, state_.files, allowFile, state_.allowedFrom))
+            if (!removeAddress(this, state_.addresses, name, address))
                 return;
-            RemoveAllowedAddress(allowFile, state_.allowed, name, address,
-                                 consentFor(state_.files, allowFile));
-            noteListWritten(state_.files, state_.allowedFrom, allowFile);
             addressesAsRead_ = false;
             removed = true;
         });
@@ -457,17 +466,16 @@ void UserManagerDialog::openFiles() {
     const auto allowFile = AskForDefinitionFile(this, kAllowFileKind);
     if (!allowFile)
         return;
-    state_.design.userFile = *userFile;
-    state_.design.allowFile = *allowFile;
+    state_.users.open(*userFile);
+    state_.addresses.open(*allowFile);
     runFileAction(this, [this] { start(); });
 }
 
-// The allowed address list is emptied too, so that a later "Save as" cannot
-// carry the previous file's addresses into the new file.
+// The allowed addresses go too, so that a later "Save as" cannot carry the
+// previous file's addresses into the new file.
 void UserManagerDialog::newFiles() {
-    state_.design.userFile.clear();
-    state_.design.allowFile.clear();
-    state_.allowed.clear();
+    state_.users.close();
+    state_.addresses.close();
     for (QCheckBox* flag : {form_->downloadLimitCheck, form_->uploadLimitCheck,
                             form_->maxLoginsCheck, form_->ratioCheck, form_->ipCheckOffCheck})
         flag->setChecked(false);
@@ -482,25 +490,15 @@ void UserManagerDialog::newFiles() {
 // another program stored since the list was read are not dropped unasked.
 // Without a name, as after New, Save is Save as.
 void UserManagerDialog::save() {
-    if (state_.design.userFile.empty()) {
+    if (!state_.users.named()) {
         userFileNamed();
         return;
     }
     runFileAction(this, [this] {
-        const std::string& userFile = state_.design.userFile;
-        if (!mayReplaceWith(this, state_.files, userFile, state_.userLinesFrom))
-            return;
-        const auto write = [&] { WriteLineList(state_.userLines, userFile, kUserFileMode); };
-        switch (writeBackChecked(this, userFile, userStamp_, write)) {
-        case WriteBack::Written:
-            noteListWritten(state_.files, state_.userLinesFrom, userFile);
-            break;
-        case WriteBack::Reload:
-            refreshUserBoxes();
-            break;
-        case WriteBack::Cancelled:
-            break;
-        }
+        Document& users = state_.users;
+        if (::vantor::save(this, users, users.lines(), Str::AccountsChangedQuestion) ==
+            WriteBack::Reload)
+            showStoredAccounts();
     });
 }
 
@@ -516,17 +514,11 @@ bool UserManagerDialog::saveUserFileAs() {
         return false;
     bool written = false;
     runFileAction(this, [&] {
-        if (!mayReplace(this, state_.files, *userFile))
-            return;
-        userStamp_ = WriteAndStamp(
-            *userFile, [&] { WriteLineList(state_.userLines, *userFile, kUserFileMode); });
-        noteListWritten(state_.files, state_.userLinesFrom, *userFile);
-        written = true;
+        Document& users = state_.users;
+        written = ::vantor::saveAs(this, users, *userFile, users.lines(),
+                                   Str::AccountsChangedQuestion) == WriteBack::Written;
     });
-    if (!written)
-        return false;
-    state_.design.userFile = *userFile;
-    return true;
+    return written;
 }
 
 void UserManagerDialog::saveAllowFileAs() {
@@ -534,11 +526,9 @@ void UserManagerDialog::saveAllowFileAs() {
     if (!allowFile)
         return;
     runFileAction(this, [&] {
-        if (!mayReplace(this, state_.files, *allowFile))
-            return;
-        WriteLineList(state_.allowed, *allowFile);
-        noteListWritten(state_.files, state_.allowedFrom, *allowFile);
-        state_.design.allowFile = *allowFile;
+        Document& addresses = state_.addresses;
+        ::vantor::saveAs(this, addresses, *allowFile, addresses.lines(),
+                         Str::AccountsChangedQuestion);
         addressesAsRead_ = false;
     });
 }
@@ -547,19 +537,19 @@ void UserManagerDialog::saveAllowFileAs() {
 // user is told and asked for the names as Save as asks, and the change goes
 // on only once the file it goes to has one.
 bool UserManagerDialog::userFileNamed() {
-    if (!state_.design.userFile.empty())
+    if (state_.users.named())
         return true;
     showError(this, Str::FileNameEmpty);
     saveAs();
-    return !state_.design.userFile.empty();
+    return state_.users.named();
 }
 
 bool UserManagerDialog::allowFileNamed() {
-    if (!state_.design.allowFile.empty())
+    if (state_.addresses.named())
         return true;
     showError(this, Str::FileNameEmpty);
     saveAllowFileAs();
-    return !state_.design.allowFile.empty();
+    return state_.addresses.named();
 }
 
 } // namespace vantor

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/lines/FileStamp.h"
-#include "core/server/WizardState.h"
 #include "core/users/UserLine.h"
 #include "core/users/Validation.h"
+#include "gui/documents/WizardState.h"
 #include "gui/platform/Ui.h"
 
 #include <cstdint>
@@ -49,9 +49,11 @@ private:
 
     void start();
     void resetValues();
-    void fillUserBoxes();
+    // `changed`: the account just stored or removed, if any.
+    void fillUserBoxes(const std::string& changed = {});
+    void fillNameBox(const std::string& changed);
     void refreshUserBoxes();
-    void showStoredAccounts();
+    void showStoredAccounts(const std::string& changed = {});
     void showSelectedUser(bool reload = true, bool reloadAddresses = true);
     void showAccount(std::string_view line);
     void showAddresses(const std::string& name, bool reload);
@@ -83,15 +85,28 @@ private:
     // The allowed address list is what the allow file read as at the last
     // reading, not changed since: showing another account needs no reading.
     bool addressesAsRead_ = false;
-    // The level and language of the account shown when its line holds one
-    // that the lists do not: written back as they were unless an item is
-    // chosen.
-    int heldLevel_ = kNoLevel;
-    std::string heldLanguage_;
+    // The account shown, with its level and language as its line holds them:
+    // stored again under its name, it keeps them where the lists show no item.
+    struct Held {
+        std::string name;
+        int level = kNoLevel;
+        std::string language;
+    };
+    Held held_;
+    // The names the Name box shows, as a count and an order-free sum of their
+    // hashes, so that a store changes the box by the one name that came or
+    // went instead of filling it anew: a refill of 100,000 names costs a sort,
+    // and with a screen reader on the whole list is read again.
+    struct NamesDigest {
+        std::size_t count = 0;
+        std::uint64_t sum = 0;
+        static NamesDigest of(const TextLineList& lines);
+        static std::uint64_t hashOf(const std::string& name);
+    };
+    NamesDigest shownNames_;
+    bool namesShown_ = false;
     // What the group box was last filled from, in that order.
     std::vector<std::string> groupNames_;
-    // The user file as the user line list last read or wrote it.
-    FileStamp userStamp_;
 };
 
 } // namespace vantor

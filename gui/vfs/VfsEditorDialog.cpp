@@ -3,17 +3,18 @@
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
 #include "core/users/UserFile.h"
+#include "core/vfs/MountFields.h"
 #include "core/vfs/VfsValidation.h"
-#include "gui/app/FileChoice.h"
-#include "gui/app/FileReadings.h"
-#include "gui/app/FolderBrowser.h"
-#include "gui/app/ListBoxLines.h"
-#include "gui/app/Tooltip.h"
+#include "gui/documents/DocumentWrites.h"
+#include "gui/documents/FileChoice.h"
 #include "gui/platform/DataExchange.h"
+#include "gui/platform/FolderBrowser.h"
+#include "gui/platform/ListBoxLines.h"
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/NameCompleter.h"
 #include "gui/platform/QtText.h"
+#include "gui/platform/Tooltip.h"
 #include "gui/platform/WriteBack.h"
 #include "ui_VfsEditorDialog.h"
 
@@ -38,14 +39,23 @@ std::array<QCheckBox*, 9> rightBoxes(const ::Ui::VfsEditorDialog& form) {
             form.otherReadCheck, form.otherWriteCheck, form.otherExecuteCheck};
 }
 
-// Field 1 of an entry, split as ExtractField splits it; empty when the entry
-// has no second field.
+// A field of an entry, split as ExtractField splits it, without taking the
+// entry out of its Qt text; empty when the entry does not hold the field.
+QStringView fieldOf(const QString& entry, MountField field) {
+    const QLatin1Char separator(kMountPointSeparator);
+    qsizetype start = 0;
+    for (int skipped = 0; skipped < static_cast<int>(field); ++skipped) {
+        start = entry.indexOf(separator, start);
+        if (start < 0)
+            return {};
+        ++start;
+    }
+    const qsizetype end = entry.indexOf(separator, start);
+    return QStringView(entry).mid(start, end < 0 ? -1 : end - start);
+}
+
 QStringView virtualPathOf(const QString& entry) {
-    const qsizetype first = entry.indexOf(QLatin1Char(kMountPointSeparator));
-    if (first < 0)
-        return {};
-    const qsizetype second = entry.indexOf(QLatin1Char(kMountPointSeparator), first + 1);
-    return QStringView(entry).mid(first + 1, second < 0 ? -1 : second - first - 1);
+    return fieldOf(entry, MountField::Virtual);
 }
 
 bool isRoot(const QString& entry) {
@@ -74,8 +84,8 @@ std::nullopt_t refuseField(QLineEdit* field, const QString& message) {
 } // namespace
 
 VfsEditorDialog::VfsEditorDialog(WizardState& state, QWidget* parent)
-    : ModalDialog(parent), state_(state), form_(std::make_unique<::Ui::VfsEditorDialog>()),
-      listAtOpening_(state.mountPoints), listFromAtOpening_(state.mountPointsFrom) {
+    : ModalDialog(parent), state_(state),
+      form_(std::make_unique<::Ui::VfsEditorDialog>()), lastSaved_{state.mountPoints, state.users} {
     form_->setupUi(this);
     form_->mainLayout->setMenuBar(form_->menuBar);
     form_->entryList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -109,10 +119,12 @@ void VfsEditorDialog::initDialog() {
     startEditing();
 }
 
+// What Save committed to the design, and what Open or Save as named, is
+// taken back as well; a file written here stays as written, and so do the
+// documents of it.
 void VfsEditorDialog::reject() {
-    // What Save committed since the opening is taken back as well.
-    state_.mountPoints = listAtOpening_;
-    state_.mountPointsFrom = listFromAtOpening_;
+    state_.mountPoints = lastSaved_.mountPoints;
+    state_.users = lastSaved_.users;
     ModalDialog::reject();
 }
 
@@ -132,17 +144,17 @@ void VfsEditorDialog::startEditing() {
     attachTooltips();
     // A file that cannot be read is named to the user; the dialog still opens,
     // with what could be read.
-    runFileAction(this, [this] { loadUserLines(this, state_); });
+    runFileAction(this, [this] { state_.users.read(this); });
     fillNames();
     fillEntries();
     if (form_->entryList->count() > 0)
         selectRow(0);
-    setWindowTitle(toQt(state_.design.userFile));
+    setWindowTitle(toQt(state_.users.path()));
 }
 
 void VfsEditorDialog::fillNames() {
-    fillSorted(form_->ownerCombo, usableNames(ListUserNames(state_.userLines)));
-    fillSorted(form_->groupCombo, usableNames(ListGroupNames(state_.userLines)));
+    fillSorted(form_->ownerCombo, usableNames(ListUserNames(state_.users.lines())));
+    fillSorted(form_->groupCombo, usableNames(ListGroupNames(state_.users.lines())));
     for (QComboBox* box : {form_->ownerCombo, form_->groupCombo})
         box->setCurrentIndex(box->count() > 0 ? 0 : -1);
     shownOwner_ = shownGroup_ = {};
@@ -157,20 +169,13 @@ void VfsEditorDialog::fillEntries() {
         for (std::string_view line : lines)
             entries.append(toQt(line));
     };
+    Document& mountPoints = state_.mountPoints;
     if (fileMode_) {
-        const std::string& path = state_.design.vfsFile;
-        TextLineList lines;
-        runFileAction(this, [&] {
-            readDefinitionFile(this, state_.files, path,
-                               [&] { return ReadLineList(path, lines, &vfsStamp_); });
-        });
-        take(lines);
-        entriesFrom_ = path;
-    } else if (!state_.mountPoints.empty()) {
-        take(state_.mountPoints);
-        entriesFrom_ = state_.mountPointsFrom;
+        runFileAction(this, [&] { mountPoints.read(this); });
+        take(mountPoints.lines());
+    } else if (!mountPoints.lines().empty()) {
+        take(mountPoints.lines());
     } else {
-        entriesFrom_.clear();
         const auto current = [](const QComboBox* box) {
             return box->count() > 0 ? toBytes(box->itemText(0)) : std::string(kDefaultOwnerName);
         };
@@ -346,54 +351,42 @@ void VfsEditorDialog::browse() {
 
 // After New the entries belong to no file yet: the first Ok or Save names
 // one, as Save as does, so the file open before is not replaced by them.
-bool VfsEditorDialog::nameNewFile() {
-    if (!fileMode_ || !unnamed_)
-        return true;
-    auto path = AskForDefinitionFile(this, kVfsFileKind, FileRequest::Kind::Save);
-    if (!path)
-        return false;
-    state_.design.vfsFile = std::move(*path);
-    unnamed_ = false;
-    return true;
+bool VfsEditorDialog::commitToNamedFile() {
+    if (!fileMode_ || state_.mountPoints.named())
+        return commit(std::nullopt);
+    const auto path = AskForDefinitionFile(this, kVfsFileKind, FileRequest::Kind::Save);
+    return path && commit(*path);
 }
 
-// False when nothing was written: the user declined to replace the file, or
-// kept a change another program made to it (reloading it, or cancelling).
-bool VfsEditorDialog::commit(bool checkFile) {
-    const std::string& path = state_.design.vfsFile;
-    if (fileMode_ && !mayReplace(this, state_.files, path))
-        return false;
-    TextLineList& lines = state_.mountPoints;
-    lines.clear();
+// In wizard mode the entries become the design's mount points; in file mode
+// they are written, and only a file written makes them the design's, so that
+// no list stands for a file it is not the content of. False when nothing was
+// written: the user kept a change another program made to the file
+// (reloading it, or cancelling).
+bool VfsEditorDialog::commit(const std::optional<std::string>& saveAs) {
+    Document& mountPoints = state_.mountPoints;
+    TextLineList lines;
     lines.reserve(static_cast<std::size_t>(form_->entryList->count()));
     CopyListBoxLines(*form_->entryList, lines);
-    state_.mountPointsFrom = entriesFrom_;
-    if (!fileMode_)
-        return true;
-    if (!writeEntries(lines, checkFile))
-        return false;
-    noteListWritten(state_.files, entriesFrom_, path);
-    state_.mountPointsFrom = path;
-    return true;
-}
-
-// Ok and Save check that the file is still as read here; Save as writes the
-// file the user just chose to replace.
-bool VfsEditorDialog::writeEntries(const TextLineList& lines, bool checkFile) {
-    const std::string& vfsFile = state_.design.vfsFile;
-    const auto write = [&] { WriteLineList(lines, vfsFile); };
-    if (!checkFile) {
-        vfsStamp_ = WriteAndStamp(vfsFile, write);
+    if (!fileMode_) {
+        if (saveAs)
+            mountPoints.moveTo(*saveAs);
+        mountPoints.setLines(std::move(lines));
         return true;
     }
-    switch (writeBackChecked(this, vfsFile, vfsStamp_, write)) {
+    // Save as writes the file the user just agreed to replace.
+    const WriteBack result =
+        saveAs ? ::vantor::saveAs(this, mountPoints, *saveAs, lines, Str::FileChangedQuestion)
+               : ::vantor::save(this, mountPoints, lines, Str::FileChangedQuestion);
+    switch (result) {
     case WriteBack::Written:
+        lastSaved_ = {state_.mountPoints, state_.users};
         return true;
     case WriteBack::Reload:
         fillEntries();
         if (form_->entryList->count() > 0)
             selectRow(0);
-        return false;
+        break;
     case WriteBack::Cancelled:
         break;
     }
@@ -402,28 +395,20 @@ bool VfsEditorDialog::writeEntries(const TextLineList& lines, bool checkFile) {
 
 void VfsEditorDialog::accept() {
     // A file that cannot be written keeps the dialog open, in file mode.
-    // A file named just now was confirmed in the save dialog: nothing to check.
-    const bool naming = fileMode_ && unnamed_;
     bool committed = false;
-    if (!runFileAction(this, [&] { committed = nameNewFile() && commit(!naming); }) || !committed)
+    if (!runFileAction(this, [&] { committed = commitToNamedFile(); }) || !committed)
         return;
     fileMode_ = false;
     ModalDialog::accept();
 }
 
 void VfsEditorDialog::save() {
-    const bool naming = fileMode_ && unnamed_;
-    if (nameNewFile())
-        commit(!naming);
+    commitToNamedFile();
 }
 
 void VfsEditorDialog::saveAs() {
-    auto path = AskForDefinitionFile(this, kVfsFileKind, FileRequest::Kind::Save);
-    if (!path)
-        return;
-    state_.design.vfsFile = std::move(*path);
-    unnamed_ = false;
-    commit(false);
+    if (const auto path = AskForDefinitionFile(this, kVfsFileKind, FileRequest::Kind::Save))
+        commit(*path);
 }
 
 void VfsEditorDialog::openFile() {
@@ -436,7 +421,7 @@ void VfsEditorDialog::openFile() {
     // Both paths change together or not at all: after a cancel the entries and
     // the user lines still come from the previous files, and a later Ok, or the
     // finish page, must not write them over the newly chosen ones.
-    std::string userFile = state_.design.userFile;
+    std::string userFile = state_.users.path();
     const SingleMatch match = FindSingleMatch(directory, kUserFileKind.pattern);
     if (match.firstPath) {
         if (!checkPathUsable(this, *match.firstPath))
@@ -449,10 +434,9 @@ void VfsEditorDialog::openFile() {
             return;
         userFile = asked->empty() ? JoinPath(directory, kDefaultUserFileName) : *asked;
     }
-    state_.design.vfsFile = *vfsFile;
-    state_.design.userFile = std::move(userFile);
+    state_.mountPoints.open(*vfsFile);
+    state_.users.open(userFile);
     fileMode_ = true;
-    unnamed_ = false;
     startEditing();
 }
 
@@ -466,8 +450,7 @@ void VfsEditorDialog::newFile() {
         box->setChecked(false);
     form_->inheritCheck->setChecked(false);
     fileMode_ = true;
-    unnamed_ = true;
-    entriesFrom_.clear();
+    state_.mountPoints.close();
     shownOwner_ = shownGroup_ = {};
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/lines/FileStamp.h"
-#include "core/server/WizardState.h"
 #include "core/vfs/VfsFile.h"
+#include "gui/documents/WizardState.h"
 #include "gui/platform/Ui.h"
 #include "texts/Strings.h"
 
@@ -26,7 +25,8 @@ namespace vantor {
 // the list is empty) and Ok, Save and Save as only commit the entries to that
 // list; in file mode (set by its caller, or by Open and New) they also write
 // the current *.vfs file, and after New the first of them asks for its name.
-// Cancel, Escape and the close box leave the list as it was at the opening.
+// Cancel, Escape and the close box leave the design's mount points and files
+// as they were at the opening, or at the last write of a file.
 class VfsEditorDialog : public ModalDialog {
     Q_OBJECT
 public:
@@ -73,12 +73,8 @@ private:
     void update();
     void browse();
 
-    bool nameNewFile();
-    bool commit();
-    // False when nothing was written: the user kept a change another
-    // program made to the file (reloading it, or cancelling).
-    bool commit(bool checkFile);
-    bool writeEntries(const TextLineList& lines, bool checkFile);
+    bool commitToNamedFile();
+    bool commit(const std::optional<std::string>& saveAs);
     void openFile();
     void newFile();
     void save();
@@ -87,14 +83,14 @@ private:
     WizardState& state_;
     std::unique_ptr<::Ui::VfsEditorDialog> form_;
     bool fileMode_ = false;
-    bool unnamed_ = false;       // New was chosen and no file is named yet
-    TextLineList listAtOpening_; // the mount point list as the dialog found it
-    std::string listFromAtOpening_;
-    std::string entriesFrom_; // the file the entries were read from; empty: none
+    // The documents as Cancel leaves them: as found, or as last written.
+    struct Saved {
+        Document mountPoints;
+        Document users;
+    };
+    Saved lastSaved_;
     ShownName shownOwner_;
     ShownName shownGroup_;
-    // The *.vfs file as last read or written here.
-    FileStamp vfsStamp_;
 };
 
 } // namespace vantor

@@ -5,14 +5,14 @@
 #include "core/server/DefinitionFiles.h"
 #include "core/server/DesignKeys.h"
 #include "core/vfs/VfsValidation.h"
-#include "gui/app/AboutDialog.h"
-#include "gui/app/FolderBrowser.h"
-#include "gui/app/Tooltip.h"
+#include "gui/platform/AboutDialog.h"
 #include "gui/platform/ApplicationIcon.h"
 #include "gui/platform/DataExchange.h"
+#include "gui/platform/FolderBrowser.h"
 #include "gui/platform/ListHelpers.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
+#include "gui/platform/Tooltip.h"
 #include "gui/wizard/MoreOptionsPage.h"
 #include "texts/RuleTexts.h"
 #include "ui_BasicOptionsPage.h"
@@ -67,11 +67,12 @@ void BasicOptionsPage::resetFileNames() {
     if (!currentDirectoryFor(this, directory))
         return;
     // A name too long for its field is refused, and the previous one stays.
-    ServerDesign& record = design();
+    // The users page reads the user file it settles on; the allowed addresses
+    // of another file are not carried into this one.
     if (std::string name = JoinPath(directory, kDefaultUserFileName); checkPathUsable(this, name))
-        record.userFile = std::move(name);
+        state().users.open(name);
     if (std::string name = JoinPath(directory, kDefaultAllowFileName); checkPathUsable(this, name))
-        record.allowFile = std::move(name);
+        state().addresses.open(name);
 }
 
 void BasicOptionsPage::showRecord() {

@@ -1,16 +1,16 @@
 #include "gui/wizard/FinishPage.h"
 
+#include "core/lines/FileLock.h"
 #include "core/lines/FileSystem.h"
-#include "core/lines/TextLineList.h"
-#include "core/server/ConfigurationFile.h"
-#include "core/users/AllowFile.h"
-#include "core/users/UserFile.h"
-#include "gui/app/FileReadings.h"
+#include "gui/documents/WizardState.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
+#include "gui/wizard/FinishWrites.h"
 #include "gui/wizard/VfsIntroPage.h"
 #include "ui_FinishPage.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <iterator>
@@ -19,9 +19,9 @@ namespace vantor {
 
 namespace {
 
-// The four names in the order the page shows them and proposes defaults.
+// The four files in the order the page shows them and proposes defaults.
 struct FileKind {
-    std::string ServerDesign::*field;
+    Document WizardState::*document;
     const char* extension;
     Str filter;
 };
@@ -30,10 +30,10 @@ constexpr std::size_t kUserFile = 2;
 constexpr std::size_t kAllowFile = 3;
 
 constexpr FileKind kFiles[] = {
-    {&ServerDesign::configFile, ".ftpd", Str::FtpdFileFilter},
-    {&ServerDesign::vfsFile, ".vfs", Str::VfsFileFilter},
-    {&ServerDesign::userFile, ".user", Str::UserFileFilter},
-    {&ServerDesign::allowFile, ".allow", Str::AllowFileFilter},
+    {&WizardState::configuration, ".ftpd", Str::FtpdFileFilter},
+    {&WizardState::mountPoints, ".vfs", Str::VfsFileFilter},
+    {&WizardState::users, ".user", Str::UserFileFilter},
+    {&WizardState::addresses, ".allow", Str::AllowFileFilter},
 };
 
 // A name typed without an extension is meant as a file of the box's kind.
@@ -69,30 +69,32 @@ void FinishPage::initDialog() {
     fillDefaultNames();
     const auto edits = boxes();
     for (std::size_t file = 0; file < kFileCount; ++file)
-        pushText(edits[file], design().*kFiles[file].field);
+        pushText(edits[file], (state().*kFiles[file].document).path());
 }
 
 void FinishPage::reject() {
     back();
 }
 
+// A document without a file gets one named after the server, keeping what
+// the design holds for it.
 void FinishPage::fillDefaultNames() {
-    ServerDesign& record = design();
-    const auto isEmpty = [&record](const FileKind& kind) { return (record.*kind.field).empty(); };
-    if (std::none_of(std::begin(kFiles), std::end(kFiles), isEmpty))
+    WizardState& all = state();
+    const auto unnamed = [&all](const FileKind& kind) { return !(all.*kind.document).named(); };
+    if (std::none_of(std::begin(kFiles), std::end(kFiles), unnamed))
         return;
     std::string directory;
     if (!currentDirectoryFor(this, directory))
         return;
     // A default once stored stays, whatever the server name becomes later.
     for (const FileKind& kind : kFiles) {
-        if (!isEmpty(kind))
+        if (!unnamed(kind))
             continue;
-        std::string name = JoinPath(directory, record.serverName + kind.extension);
+        std::string name = JoinPath(directory, design().serverName + kind.extension);
         // The names share the directory, so one refusal says it for all.
         if (!checkPathUsable(this, name))
             return;
-        record.*kind.field = std::move(name);
+        (all.*kind.document).moveTo(name);
     }
 }
 
@@ -100,9 +102,9 @@ bool FinishPage::isWritten(std::size_t file) {
     // An empty user or address list is not saved, so its file needs no name.
     switch (file) {
     case kUserFile:
-        return !state().userLines.empty();
+        return !state().users.lines().empty();
     case kAllowFile:
-        return !state().allowed.empty();
+        return !state().addresses.lines().empty();
     default:
         return true;
     }
@@ -112,7 +114,7 @@ std::optional<FinishPage::Names> FinishPage::takeNames(bool forWriting) {
     Names names;
     const auto edits = boxes();
     for (std::size_t file = 0; file < kFileCount; ++file) {
-        names[file] = toBytes(edits[file]->text());
+        names[file] = AbsolutePath(toBytes(edits[file]->text()));
         const bool usable = checkPathUsable(this, names[file]);
         if (usable && forWriting && names[file].empty() && isWritten(file))
             showError(this, Str::FileNameEmpty);
@@ -139,51 +141,11 @@ bool FinishPage::namesDistinct(const Names& names) {
     return true;
 }
 
+// A name of another file takes what the design holds for it there.
 void FinishPage::store(const Names& names) {
-    ServerDesign& record = design();
     for (std::size_t file = 0; file < kFileCount; ++file)
-        record.*kFiles[file].field = names[file];
-    record.startAtLaunch = form_->startAtLaunchCheck->isChecked();
-}
-
-// Asked before anything is written: a file is replaced unasked only by the
-// list read from it, whole; one whose reading failed is not replaced at all.
-bool FinishPage::mayWriteFiles() {
-    WizardState& all = state();
-    const ServerDesign& record = all.design;
-    if (!mayReplaceWith(this, all.files, record.vfsFile, all.mountPointsFrom))
-        return false;
-    if (!all.userLines.empty() &&
-        !mayReplaceWith(this, all.files, record.userFile, all.userLinesFrom))
-        return false;
-    if (!all.allowed.empty() && !mayReplaceWith(this, all.files, record.allowFile, all.allowedFrom))
-        return false;
-    if (!record.startAtLaunch)
-        return true;
-    // The startup list is read and written back whole to add its line.
-    readDefinitionFile(this, all.files, kStartupListName, [] {
-        TextLineList startup;
-        return ReadLineList(kStartupListName, startup);
-    });
-    return mayReplace(this, all.files, kStartupListName);
-}
-
-void FinishPage::writeFiles() {
-    WizardState& all = state();
-    const ServerDesign& record = all.design;
-    writeConfigurationFile(record);
-    WriteLineList(all.mountPoints, record.vfsFile);
-    noteListWritten(all.files, all.mountPointsFrom, record.vfsFile);
-    if (SaveUserLineList(all.userLines, record.userFile))
-        noteListWritten(all.files, all.userLinesFrom, record.userFile);
-    else
-        showNotice(this, Str::UserFileEmpty);
-    if (SaveAllowedAddressList(all.allowed, record.allowFile))
-        noteListWritten(all.files, all.allowedFrom, record.allowFile);
-    else
-        showNotice(this, Str::AllowFileEmpty);
-    if (record.startAtLaunch)
-        addToStartupList(record.configFile);
+        (state().*kFiles[file].document).moveTo(names[file]);
+    design().startAtLaunch = form_->startAtLaunchCheck->isChecked();
 }
 
 void FinishPage::chooseName(std::size_t file) {
@@ -214,17 +176,16 @@ void FinishPage::finish() {
     if (!names || !namesDistinct(*names))
         return;
     store(*names);
-    // A file that cannot be written stops the sequence there, with the files
-    // before it written and the page open for another name; a No to a
-    // question keeps the page open with nothing written.
-    bool written = false;
-    runFileAction(this, [this, &written] {
-        if (!mayWriteFiles())
-            return;
-        writeFiles();
-        written = true;
+    // Every question comes before the first write; a No keeps the page open
+    // with nothing written. The files are written together or not at all: a
+    // file that cannot be written leaves every one as it was and the page
+    // open for another name.
+    bool done = false;
+    runFileAction(this, [&] {
+        if (auto plan = checkFinishWrites(this, state()))
+            done = writeFinishFiles(this, state(), *plan);
     });
-    if (written)
+    if (done)
         accept();
 }
 

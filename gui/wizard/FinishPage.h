@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 
@@ -15,12 +16,15 @@ class FinishPage;
 
 namespace vantor {
 
+class FileError;
+
 // The wizard's last page: the names of the four definition files and whether
 // the server starts with the others. Finish writes the configuration, the
 // virtual file system, user and allowed address files and the startup list
-// entry, then ends the wizard; it asks before it replaces a file whose content
-// it did not read, and refuses two names of one file; Back, Escape and the close box store the
-// names and go back; Cancel ends the wizard with nothing stored or written.
+// entry, then ends the wizard. It asks before it replaces a file whose content
+// it did not read or that another program changed since, and refuses two
+// names of one file. Back, Escape and the close box store the names and go
+// back; Cancel ends the wizard with nothing stored or written.
 class FinishPage : public WizardPage {
     Q_OBJECT
 public:
@@ -40,8 +44,6 @@ private:
     std::optional<Names> takeNames(bool forWriting);
     bool namesDistinct(const Names& names);
     void store(const Names& names);
-    bool mayWriteFiles();
-    void writeFiles();
 
     void chooseName(std::size_t file);
     void back();

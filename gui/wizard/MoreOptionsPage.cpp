@@ -1,8 +1,8 @@
 #include "gui/wizard/MoreOptionsPage.h"
 
 #include "core/server/DesignKeys.h"
-#include "gui/app/Tooltip.h"
 #include "gui/platform/DataExchange.h"
+#include "gui/platform/Tooltip.h"
 #include "gui/wizard/BasicOptionsPage.h"
 #include "gui/wizard/UsersIntroPage.h"
 #include "texts/Strings.h"

@@ -2,8 +2,8 @@
 
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
-#include "gui/app/FileChoice.h"
-#include "gui/app/FileReadings.h"
+#include "gui/documents/Document.h"
+#include "gui/documents/FileChoice.h"
 #include "gui/platform/DataExchange.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
@@ -30,8 +30,8 @@ UsersIntroPage::~UsersIntroPage() = default;
 void UsersIntroPage::initDialog() {
     std::string directory;
     if (currentDirectoryFor(this, directory))
-        ChooseDefinitionFile(this, directory, kUserFileKind, design());
-    pushText(form_->nowUsingEdit, design().userFile);
+        ChooseDefinitionFile(this, directory, kUserFileKind, state().users);
+    pushText(form_->nowUsingEdit, state().users.path());
     loadUserFile();
 }
 
@@ -40,27 +40,27 @@ void UsersIntroPage::reject() {
 }
 
 // The shown name becomes the user file, also when it is empty; a name too
-// long for the record is refused, not cut.
+// long for the record, once made absolute, is refused, not cut.
 bool UsersIntroPage::takeNowUsing() {
-    const std::string name = toBytes(form_->nowUsingEdit->text());
+    const std::string name = AbsolutePath(toBytes(form_->nowUsingEdit->text()));
     if (!checkPathUsable(this, name)) {
         form_->nowUsingEdit->setFocus();
         return false;
     }
-    design().userFile = name;
+    state().users.open(name);
     return true;
 }
 
 bool UsersIntroPage::loadUserFile() {
-    return runFileAction(this, [this] { loadUserLines(this, state()); });
+    return runFileAction(this, [this] { state().users.read(this); });
 }
 
 void UsersIntroPage::browse() {
     const auto chosen = AskForDefinitionFile(this, kUserFileKind);
     if (!chosen)
         return;
-    design().userFile = *chosen;
-    pushText(form_->nowUsingEdit, *chosen);
+    state().users.open(*chosen);
+    pushText(form_->nowUsingEdit, state().users.path());
     loadUserFile();
 }
 
@@ -72,16 +72,17 @@ void UsersIntroPage::setupUsers() {
     std::string directory;
     if (!currentDirectoryFor(this, directory))
         return;
-    ServerDesign& record = design();
-    if (record.userFile.empty())
-        ChooseDefinitionFile(this, directory, kUserFileKind, record);
-    ChooseDefinitionFile(this, directory, kAllowFileKind, record);
+    Document& users = state().users;
+    Document& addresses = state().addresses;
+    if (!users.named())
+        ChooseDefinitionFile(this, directory, kUserFileKind, users);
+    ChooseDefinitionFile(this, directory, kAllowFileKind, addresses);
     if (std::string name = JoinPath(directory, kDefaultUserFileName);
-        record.userFile.empty() && checkPathUsable(this, name))
-        record.userFile = std::move(name);
+        !users.named() && checkPathUsable(this, name))
+        users.open(name);
     if (std::string name = JoinPath(directory, kDefaultAllowFileName);
-        record.allowFile.empty() && checkPathUsable(this, name))
-        record.allowFile = std::move(name);
+        !addresses.named() && checkPathUsable(this, name))
+        addresses.open(name);
     UserManagerDialog dialog(state(), this);
     ui().runModal(dialog);
 }
@@ -91,9 +92,13 @@ void UsersIntroPage::next() {
         handOverTo<VfsIntroPage>();
 }
 
+// A file that cannot be read is told, but does not hold the user on this
+// page: nothing writes it while its reading failed.
 void UsersIntroPage::back() {
-    if (takeNowUsing() && loadUserFile())
-        handOverTo<MoreOptionsPage>();
+    if (!takeNowUsing())
+        return;
+    loadUserFile();
+    handOverTo<MoreOptionsPage>();
 }
 
 } // namespace vantor

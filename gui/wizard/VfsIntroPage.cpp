@@ -43,10 +43,11 @@ void VfsIntroPage::setUp() {
 
 void VfsIntroPage::next() {
     // The design's file system needs a root; one the editor committed is kept.
-    if (state().mountPoints.empty()) {
-        state().mountPoints.add(
-            DefaultRootLine(design().rootDirectory, std::string(kDefaultOwnerName),
-                            std::string(kDefaultOwnerName), RootLineFormat::WizardPage));
+    if (Document& mountPoints = state().mountPoints; mountPoints.lines().empty()) {
+        TextLineList root;
+        root.add(DefaultRootLine(design().rootDirectory, std::string(kDefaultOwnerName),
+                                 std::string(kDefaultOwnerName), RootLineFormat::WizardPage));
+        mountPoints.setLines(std::move(root));
     }
     handOverTo<FinishPage>();
 }

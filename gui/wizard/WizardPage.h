@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/server/WizardState.h"
+#include "gui/documents/WizardState.h"
 #include "gui/platform/Ui.h"
 
 namespace vantor {

@@ -350,6 +350,22 @@
         <source>Reload</source>
         <translation>重新讀取</translation>
     </message>
+    <message>
+        <source>the file %1 was changed by another program after setup read it . overwrite it with the accounts shown here , or reload it to show the accounts it holds now ?</source>
+        <translation>檔案 %1 在安裝程式讀取後已被另一個程式變更。要以此處顯示的帳號覆寫它，還是重新讀取它以顯示其中現有的帳號？</translation>
+    </message>
+    <message>
+        <source>the file %1 was changed by another program after setup read it . overwrite it with this design , or reload it into the design and leave the file as it is ?</source>
+        <translation>檔案 %1 在安裝程式讀取後已被另一個程式變更。要以此設計覆寫它，還是將它重新讀入設計並保留檔案原狀？</translation>
+    </message>
+    <message>
+        <source>the server configuration file %1 already exists and this design did not write it , it may be the configuration of another server , replace its settings with this design&apos;s ?</source>
+        <translation>伺服器設定檔 %1 已經存在，且不是此設計所寫入的，它可能是另一個伺服器的設定。要以此設計的設定取代其中的設定嗎？</translation>
+    </message>
+    <message>
+        <source>the server configuration file %1 was changed by another program after this design wrote it , replace its settings with this design&apos;s ?</source>
+        <translation>伺服器設定檔 %1 在此設計寫入後已被另一個程式變更。要以此設計的設定取代其中的設定嗎？</translation>
+    </message>
 </context>
 <context>
     <name>WelcomeDialog</name>

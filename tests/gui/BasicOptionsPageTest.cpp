@@ -79,8 +79,8 @@ protected:
 } // namespace
 
 TEST_F(BasicOptionsPageTest, OpensOnAFreshStartWithTheRecordValues) {
-    state.design.userFile = "old.user";
-    state.design.allowFile = "old.allow";
+    state.users.open("old.user");
+    state.addresses.open("old.allow");
     run([&](ModalDialog& page) {
         EXPECT_EQ(page.windowTitle(), "server configuration wizard - basic options");
         EXPECT_FALSE(page.windowIcon().isNull());
@@ -109,8 +109,8 @@ TEST_F(BasicOptionsPageTest, OpensOnAFreshStartWithTheRecordValues) {
             EXPECT_EQ(find<QLabel>(page, label)->toolTip(), loadString(text)) << label;
         click(page, "cancelButton");
     });
-    EXPECT_EQ(state.design.userFile, inCurrentDir("default.user"));
-    EXPECT_EQ(state.design.allowFile, inCurrentDir("default.allow"));
+    EXPECT_EQ(state.users.path(), inCurrentDir("default.user"));
+    EXPECT_EQ(state.addresses.path(), inCurrentDir("default.allow"));
     EXPECT_EQ(fake.dialogsRun(), std::vector<QString>{"BasicOptionsPage"});
 }
 
@@ -208,8 +208,8 @@ TEST_F(BasicOptionsPageTest, BackShowsTheStoredValuesAndResetsTheFileNames) {
         edit(page, "anonymousMaxEdit")->setText("7");
         edit(page, "maxPerIpEdit")->setText("65535");
         fake.onDialog("MoreOptionsPage", [&](ModalDialog& more) {
-            state.design.userFile = "elsewhere.user";
-            state.design.allowFile = "elsewhere.allow";
+            state.users.open("elsewhere.user");
+            state.addresses.open("elsewhere.allow");
             click(more, "backButton");
         });
         fake.onDialog("BasicOptionsPage", [&](ModalDialog& again) {
@@ -225,8 +225,8 @@ TEST_F(BasicOptionsPageTest, BackShowsTheStoredValuesAndResetsTheFileNames) {
         });
         click(page, "nextButton");
     });
-    EXPECT_EQ(state.design.userFile, inCurrentDir("default.user"));
-    EXPECT_EQ(state.design.allowFile, inCurrentDir("default.allow"));
+    EXPECT_EQ(state.users.path(), inCurrentDir("default.user"));
+    EXPECT_EQ(state.addresses.path(), inCurrentDir("default.allow"));
     const std::vector<QString> pages{"BasicOptionsPage", "MoreOptionsPage", "BasicOptionsPage"};
     EXPECT_EQ(fake.dialogsRun(), pages);
 }

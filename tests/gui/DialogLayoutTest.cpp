@@ -1,5 +1,5 @@
-#include "gui/app/AboutDialog.h"
 #include "gui/app/WelcomeDialog.h"
+#include "gui/platform/AboutDialog.h"
 #include "gui/users/UserManagerDialog.h"
 #include "gui/vfs/VfsEditorDialog.h"
 #include "gui/wizard/BasicOptionsPage.h"

@@ -63,7 +63,7 @@ protected:
 // Empty names get defaults from the server name and the folder, stored at
 // once; "..." fills only its box, adding the box's extension.
 TEST_F(FinishPageTest, ProposesNamesAndTheFileDialogsOnlyFillTheBoxes) {
-    state.design.userFile = dir.file("default.user");
+    state.users.open(dir.file("default.user"));
     run([&](ModalDialog& page) {
         EXPECT_TRUE(find<QCheckBox>(page, "startAtLaunchCheck")->isChecked());
         EXPECT_EQ(shown(page, "configFileEdit"), dir.file("VantorFTPD32.ftpd"));
@@ -81,13 +81,13 @@ TEST_F(FinishPageTest, ProposesNamesAndTheFileDialogsOnlyFillTheBoxes) {
     const FileRequest& request = fake.fileRequests().at(1);
     EXPECT_EQ(request.filter, loadString(Str::VfsFileFilter));
     EXPECT_EQ(request.defaultExtension, "*.vfs");
-    EXPECT_EQ(state.design.configFile, dir.file("VantorFTPD32.ftpd"));
+    EXPECT_EQ(state.configuration.path(), dir.file("VantorFTPD32.ftpd"));
     EXPECT_EQ(filesIn(dir.path()), 0u);
     EXPECT_TRUE(messages().empty());
 }
 
-// Escape is Back; both store the names and the flag as typed, and the next
-// visit shows them rather than defaults.
+// Escape is Back; both store the names, made absolute, and the flag, and the
+// next visit shows them rather than defaults.
 TEST_F(FinishPageTest, BackStoresTheNamesAndTheNextVisitShowsThem) {
     const auto closeVfsPage = [](ModalDialog& vfs) { vfs.done(QDialog::Rejected); };
     run([&](ModalDialog& page) {
@@ -97,10 +97,10 @@ TEST_F(FinishPageTest, BackStoresTheNamesAndTheNextVisitShowsThem) {
         fake.onDialog("VfsIntroPage", closeVfsPage);
         QTest::keyClick(&page, Qt::Key_Escape);
     });
-    EXPECT_EQ(state.design.configFile, "relative.ftpd");
+    EXPECT_EQ(state.configuration.path(), dir.file("relative.ftpd"));
     EXPECT_FALSE(state.design.startAtLaunch);
     run([&](ModalDialog& page) {
-        EXPECT_EQ(shown(page, "configFileEdit"), "relative.ftpd");
+        EXPECT_EQ(shown(page, "configFileEdit"), dir.file("relative.ftpd"));
         EXPECT_EQ(shown(page, "userFileEdit"), dir.file("VantorFTPD32.user"));
         EXPECT_FALSE(find<QCheckBox>(page, "startAtLaunchCheck")->isChecked());
         fake.onDialog("VfsIntroPage", closeVfsPage);
@@ -111,9 +111,9 @@ TEST_F(FinishPageTest, BackStoresTheNamesAndTheNextVisitShowsThem) {
 // Enter is Finish. A second Finish adds no second startup line and does not
 // replace the startup list.
 TEST_F(FinishPageTest, FinishWritesEveryFileAndTheStartupLineOnce) {
-    state.mountPoints.append("/srv|/|default|default|754|r");
-    state.userLines.append("root:anna:pw");
-    state.allowed.append("10.0.0.");
+    state.mountPoints.setLines(lineList({"/srv|/|default|default|754|r"}));
+    state.users.setLines(lineList({"root:anna:pw"}));
+    state.addresses.setLines(lineList({"10.0.0."}));
     const auto finish = [](ModalDialog& page) {
         QTest::keyClick(box(page, "vfsFileEdit"), Qt::Key_Return);
         EXPECT_FALSE(page.isVisible());
@@ -140,8 +140,8 @@ TEST_F(FinishPageTest, FinishWritesEveryFileAndTheStartupLineOnce) {
 // Empty lists are noted, not saved; with the box clear the startup list is not
 // even read (a folder in its place would fail any read).
 TEST_F(FinishPageTest, EmptyListsAreNotedAndAClearBoxLeavesTheStartupListAlone) {
-    state.design.userFile = dir.file("kept.user");
-    writeFile(state.design.userFile, "old:line\r\n");
+    state.users.open(dir.file("kept.user"));
+    writeFile(state.users.path(), "old:line\r\n");
     std::filesystem::create_directory(dir.file("ftpmarlin.startup"));
     run([&](ModalDialog& page) {
         find<QCheckBox>(page, "startAtLaunchCheck")->setChecked(false);
@@ -155,17 +155,17 @@ TEST_F(FinishPageTest, EmptyListsAreNotedAndAClearBoxLeavesTheStartupListAlone) 
 }
 
 // A file that cannot be written, the configuration file too, is reported and
-// stops Finish there with the earlier files written and the page open.
-TEST_F(FinishPageTest, AFileThatCannotBeWrittenStopsFinishThere) {
-    state.userLines.append("root:anna:pw");
+// stops Finish with no file written (they are written together or not at
+// all) and the page open.
+TEST_F(FinishPageTest, AFileThatCannotBeWrittenStopsFinishWithNothingWritten) {
+    state.users.setLines(lineList({"root:anna:pw"}));
     const QString missing = QString::fromStdString(dir.file("missing/x"));
     run([&](ModalDialog& page) {
         box(page, "vfsFileEdit")->setText(missing + ".vfs");
         click(page, "finishButton");
         EXPECT_TRUE(messages().at(0).contains(missing + ".vfs"));
-        EXPECT_EQ(filesIn(dir.path()), 1u);
-        EXPECT_EQ(state.design.vfsFile, (missing + ".vfs").toStdString());
-        std::filesystem::remove(dir.file("VantorFTPD32.ftpd"));
+        EXPECT_EQ(filesIn(dir.path()), 0u);
+        EXPECT_EQ(state.mountPoints.path(), (missing + ".vfs").toStdString());
         box(page, "configFileEdit")->setText(missing + ".ftpd");
         click(page, "finishButton");
         EXPECT_TRUE(messages().at(0).contains(missing + ".ftpd"));
@@ -178,7 +178,7 @@ TEST_F(FinishPageTest, AFileThatCannotBeWrittenStopsFinishThere) {
 // Names the record cannot hold, and empty names of files that would be
 // written, are refused before anything is stored or written.
 TEST_F(FinishPageTest, UnusableNamesAreRefusedWithNothingWritten) {
-    state.allowed.append("10.0.0.");
+    state.addresses.setLines(lineList({"10.0.0."}));
     run([&](ModalDialog& page) {
         const std::pair<const char*, QString> refused[] = {
             {"configFileEdit", QString(256, 'a')},
@@ -225,7 +225,7 @@ TEST_F(FinishPageTest, ADefaultNameTooLongIsRefusedNotCut) {
         click(page, "cancelButton");
     });
     EXPECT_EQ(messages().size(), 1u);
-    EXPECT_TRUE(state.design.configFile.empty() && state.design.allowFile.empty());
+    EXPECT_TRUE(state.configuration.path().empty() && state.addresses.path().empty());
 }
 
 // A file is replaced unasked only by the list read from it: No keeps the page
@@ -235,9 +235,8 @@ TEST_F(FinishPageTest, AFileThisRunDidNotReadIsReplacedOnlyWhenTheUserAgrees) {
     const std::string users = dir.file("VantorFTPD32.user");
     writeFile(vfs, "/old|/|u|g|754|r\r\n");
     writeFile(users, "old:line\r\n");
-    state.mountPoints.add("/srv|/|default|default|754|r");
-    state.userLines.add("root:anna:pw");
-    state.userLinesFrom = dir.file("elsewhere.user");
+    state.mountPoints.setLines(lineList({"/srv|/|default|default|754|r"}));
+    state.users.setLines(lineList({"root:anna:pw"}));
     run([&](ModalDialog& page) {
         fake.answerYesNo(false);
         click(page, "finishButton");

@@ -7,17 +7,21 @@
 #include "texts/Translation.h"
 
 #include "ScriptedUi.h"
+#include "TempDir.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -27,7 +31,7 @@ using namespace vantor::test;
 namespace {
 
 // The numbered blocks of the string table, first and last entry of each.
-constexpr std::pair<int, int> kStringBlocks[] = {{101, 175}, {185, 192}, {195, 203}};
+constexpr std::pair<int, int> kStringBlocks[] = {{101, 175}, {185, 192}, {195, 207}, {230, 251}};
 
 std::vector<int> stringIds() {
     std::vector<int> ids;
@@ -153,6 +157,24 @@ TEST(QtUiFilters, TheProgramsFilterTextBecomesQtNameFilters) {
     EXPECT_EQ(nameFilters("text|*.txt;*.log||"), (QStringList{"text (*.txt *.log)"}));
     EXPECT_EQ(defaultSuffix("*.user"), "user");
     EXPECT_EQ(defaultSuffix("*.*"), "");
+}
+
+// A file dialog opens in the working folder, not where the last one was
+// left, and closing it leaves nothing in the user's configuration folder,
+// where Qt would keep its history.
+TEST(QtUiFileDialog, OpensInTheWorkingFolderAndStoresNothing) {
+    TempDir config;
+    EnvironmentGuard home("XDG_CONFIG_HOME", config.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(config.path()));
+    for (const TempDir& folder : {TempDir(), TempDir()}) {
+        CurrentDirGuard inFolder(folder.path());
+        keepNoDialogSettings();
+        QFileDialog dialog;
+        prepareFileDialog(dialog, {FileRequest::Kind::Save, "user&group file|*.user||", "*.user"});
+        EXPECT_EQ(dialog.directory().absolutePath().toStdString(), folder.path());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(config.path()));
 }
 
 TEST(StringTable, EveryNumberHasItsText) {

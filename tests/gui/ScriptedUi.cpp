@@ -128,6 +128,20 @@ void pressEnterOn(QWidget* widget) {
     QTest::keyClick(widget, Qt::Key_Return);
 }
 
+void chooseFromFileMenu(QWidget* dialog, Qt::Key letter) {
+    QApplication::setActiveWindow(dialog);
+    QTest::keyClick(dialog, Qt::Key_F, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr) << "Alt+F opened no menu";
+    QTest::keyClick(menu, letter);
+}
+
+void clickThroughWindow(QWidget* widget) {
+    QWidget* window = widget->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      widget->mapTo(window, widget->rect().center()));
+}
+
 void ScriptedUi::exitProcess(int code) {
     EXPECT_FALSE(exitCode_.has_value()) << "the process was ended twice";
     exitCode_ = code;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lines/TextLineList.h"
 #include "gui/platform/Ui.h"
 
 #include <QString>
@@ -7,9 +8,11 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Readable QString values in failure messages.
@@ -99,12 +102,26 @@ private:
 // The class name of a dialog without its namespace.
 QString dialogClassName(const QObject& dialog);
 
+// A line list holding these lines, for a document a test sets up.
+inline TextLineList lineList(std::initializer_list<std::string_view> lines) {
+    TextLineList list;
+    for (const std::string_view line : lines)
+        list.append(line);
+    return list;
+}
+
 [[noreturn]] void failMissingChild(const QObject& parent, const char* name);
 
 // Moves the focus onto a control of a shown dialog as Tab does, its window made
 // the active one, so that the keys that follow go where a user's go.
 void focusOn(QWidget* widget);
 void pressEnterOn(QWidget* widget);
+// Chooses a command of a dialog's File menu by keyboard: Alt+F, then the
+// command's underlined letter.
+void chooseFromFileMenu(QWidget* dialog, Qt::Key letter);
+// A click on a control made as the window system makes it, through its
+// window: an open popup sees it first, as it does on the desktop.
+void clickThroughWindow(QWidget* widget);
 
 // The named child control; a missing one ends the test run at once, since the
 // script that asked for it cannot go on.

@@ -31,8 +31,8 @@ const std::string kBob = "bob:0::ops:1:300:0:3:2:1:7:9:night:cht";
 class UserManagerDialogTest : public ::testing::Test {
 protected:
     UserManagerDialogTest() {
-        state.design.userFile = userFile;
-        state.design.allowFile = allowFile;
+        state.users.open(userFile);
+        state.addresses.open(allowFile);
     }
     ModalDialog& open() {
         dialog = std::make_unique<UserManagerDialog>(state);
@@ -167,13 +167,15 @@ TEST_F(UserManagerDialogTest, TheLimitBoxesFollowTheirCheckBoxes) {
 }
 
 // What the boxes cannot show (a level or language the lists do not hold, a
-// field a short line lacks) shows empty and is written back as the line held
-// it, never as the account shown before had it. A byte-order mark, as some
-// editors write, stays part of the first name.
+// field a short line lacks) shows empty, or as the core reads a missing field,
+// and is written back as the line held it, never as the account shown before
+// had it; a new account stored while such an account is shown gets a new
+// account's level and language. A byte-order mark, as some editors write,
+// stays part of the first name.
 TEST_F(UserManagerDialogTest, EveryLineIsWrittenBackAsItWasButForTheChanges) {
     const std::string mark = "\xEF\xBB\xBF";
     writeFile(userFile, mark + "ann:2:p" + mark + "w::1:0:0:0:0:0:0:0::eng\r\n" + kBob +
-                            "\r\nodd:7:pw::1:0:0:0:0:0:0:0::xx\r\ndave:2\r\n");
+                            "\r\nodd:7:pw::1:0:0:0:0:0:0:0::xx\r\ndave:2:davepw\r\neve:00:pw\r\n");
     open();
     ASSERT_EQ(combo("levelCombo")->currentText(), "root");
     for (const QString& name : {QString("odd"), QString("dave"), QChar(0xFEFF) + QString("ann")}) {
@@ -181,14 +183,23 @@ TEST_F(UserManagerDialogTest, EveryLineIsWrittenBackAsItWasButForTheChanges) {
         edit("noteEdit")->setText(edit("noteEdit")->text() + "n");
         click("updateUserButton");
     }
-    EXPECT_EQ(readFile(userFile), "odd:7:pw::1:0:0:0:0:0:0:0:n:xx\r\n" + mark + "ann:2:p" + mark +
-                                      "w::1:0:0:0:0:0:0:0:n:eng\r\n" + kBob +
-                                      "\r\ndave:2:::0:0:0:0:0:0:0:0:n:\r\n");
+    select("nameCombo", "eve");
+    EXPECT_EQ(combo("levelCombo")->currentIndex(), -1);
+    focusOn(combo("nameCombo"));
+    combo("nameCombo")->lineEdit()->selectAll();
+    QTest::keyClicks(combo("nameCombo"), "newbie");
+    QTest::mouseClick(find<QPushButton>(*dialog, "addUserButton"), Qt::LeftButton);
+    EXPECT_EQ(readFile(userFile), "odd:7:pw::1:0:0:0:0:0:0:0:n:xx\r\n"
+                                  "newbie:4:pw::1:0:0:0:0:0:0:0::default\r\n"
+                                  "dave:2:davepw::1:0:0:0:0:0:0:0:n:\r\n" +
+                                      kBob + "\r\neve:00:pw\r\n" + mark + "ann:2:p" + mark +
+                                      "w::1:0:0:0:0:0:0:0:n:eng\r\n");
 }
 
 // Only a choice in the list or among the suggestions shows an account: a name
 // typed for "add user" stays as typed when the focus leaves the box, and the
-// values shown are stored under it.
+// values shown are stored under it, also by a click made while the
+// suggestions show.
 TEST_F(UserManagerDialogTest, OnlyAChosenNameShowsItsAccount) {
     writeFile(userFile, kAlice + "\r\n" + kBob + "\r\n");
     open();
@@ -199,12 +210,13 @@ TEST_F(UserManagerDialogTest, OnlyAChosenNameShowsItsAccount) {
     QTest::keyClicks(edit("passwordEdit"), "2");
     focusOn(names);
     QTest::keyClicks(names, "bob");
-    QTest::keyClick(suggestions, Qt::Key_Escape);
-    QTest::mouseClick(find<QPushButton>(*dialog, "addUserButton"), Qt::LeftButton);
+    ASSERT_TRUE(suggestions->isVisible());
+    clickThroughWindow(find<QPushButton>(*dialog, "addUserButton"));
     EXPECT_EQ(readFile(userFile), kAlice + "\r\nbob:2:pw2:staff:1:0:0:0:0:0:0:0::default\r\n");
 
     // A suggestion leaves the typed text alone until it is chosen.
     focusOn(names);
+    QTest::keyClick(names, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(names, "B");
     EXPECT_EQ(names->currentText(), "B");
     EXPECT_EQ(suggestions->model()->rowCount(), 1);
@@ -300,7 +312,7 @@ TEST_F(UserManagerDialogTest, RefusedInputsNameTheirRuleAndChangeNoFile) {
 }
 
 TEST_F(UserManagerDialogTest, AFileThatCannotBeWrittenIsNamedAndTheDialogStaysOpen) {
-    state.design.userFile = dir.file("missing/site.user");
+    state.users.open(dir.file("missing/site.user"));
     open();
     combo("nameCombo")->setEditText("carol");
     click("addUserButton");
@@ -338,13 +350,13 @@ TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
               "allowed IP definition file|*.allow|All files|*.*||");
     EXPECT_EQ(readFile(dir.file("new.user")), "");
     EXPECT_EQ(readFile(dir.file("new.allow")), "");
-    EXPECT_EQ(state.design.allowFile, dir.file("new.allow"));
+    EXPECT_EQ(state.addresses.path(), dir.file("new.allow"));
     EXPECT_EQ(dialog->windowTitle(), "");
     fake.answerFile(dir.file("third.user"));
     fake.cancelFile();
     menu("saveAsAction");
-    EXPECT_EQ(state.design.userFile, dir.file("third.user"));
-    EXPECT_EQ(state.design.allowFile, dir.file("new.allow"));
+    EXPECT_EQ(state.users.path(), dir.file("third.user"));
+    EXPECT_EQ(state.addresses.path(), dir.file("new.allow"));
 
     // Save writes the list also when it is empty, once told to overwrite what
     // another program wrote meanwhile.
@@ -355,13 +367,13 @@ TEST_F(UserManagerDialogTest, TheFileMenuRenewsSavesAndOpens) {
 
     fake.cancelFile();
     menu("openAction");
-    EXPECT_EQ(state.design.userFile, dir.file("third.user"));
+    EXPECT_EQ(state.users.path(), dir.file("third.user"));
     // A cancel at the second question keeps the first file: saving the
     // accounts shown must not overwrite the file chosen at the first.
     fake.answerFile(userFile);
     fake.cancelFile();
     menu("openAction");
-    EXPECT_EQ(state.design.userFile, dir.file("third.user"));
+    EXPECT_EQ(state.users.path(), dir.file("third.user"));
     menu("saveAction");
     EXPECT_EQ(readFile(userFile), kAlice + "\r\n");
     fake.answerFile(userFile);
@@ -451,4 +463,14 @@ TEST_F(UserManagerDialogTest, SaveAsksBeforeDroppingAnAccountAnotherProgramStore
     menu("saveAction");
     EXPECT_EQ(fake.questions().size(), 2u);
     EXPECT_EQ(readFile(userFile), kAlice + "\r\n" + kBob + "\r\n");
+
+    // A store reads the file again: the names list what another program
+    // stored meanwhile too, and a removal takes out the one removed.
+    StoreUserLine(userFile, "dan", "dan:2:pw::1:0:0:0:0:0:0:0::");
+    combo("nameCombo")->setEditText("carol");
+    click("addUserButton");
+    EXPECT_EQ(combo("nameCombo")->count(), 4);
+    click("delUserButton");
+    EXPECT_EQ(combo("nameCombo")->itemText(0), "bob");
+    EXPECT_EQ(combo("nameCombo")->count(), 3);
 }

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -26,8 +28,8 @@ QLineEdit* nowUsing(const ModalDialog& page) {
 class UsersIntroPageTest : public ::testing::Test {
 protected:
     UsersIntroPageTest() {
-        state.design.userFile = dir.file("default.user");
-        state.design.allowFile = dir.file("default.allow");
+        state.users.open(dir.file("default.user"));
+        state.addresses.open(dir.file("default.allow"));
     }
     void run(ScriptedUi::Script script) {
         fake.onDialog("UsersIntroPage", std::move(script));
@@ -60,7 +62,7 @@ TEST_F(UsersIntroPageTest, ASingleUserFileIsTakenAndReadAndNextGoesOn) {
     run([&](ModalDialog& page) {
         EXPECT_EQ(page.windowTitle(), "server configuration wizard - users and groups");
         EXPECT_EQ(nowUsing(page)->text().toStdString(), dir.file("site.user"));
-        EXPECT_EQ(state.userLines.size(), 1u);
+        EXPECT_EQ(state.users.lines().size(), 1u);
         EXPECT_TRUE(find<QPushButton>(page, "nextButton")->isDefault());
         thenPage("VfsIntroPage");
         QTest::keyClick(nowUsing(page), Qt::Key_Return);
@@ -74,19 +76,19 @@ TEST_F(UsersIntroPageTest, WithoutASingleMatchTheUserIsAskedAndACancelKeepsTheNa
     writeFile(dir.file("a.user"), "bob:0::::::::::::\r\n");
     fake.cancelFile();
     run([&](ModalDialog& page) {
-        EXPECT_EQ(state.design.userFile, dir.file("a.user"));
-        EXPECT_EQ(state.userLines.size(), 1u);
+        EXPECT_EQ(state.users.path(), dir.file("a.user"));
+        EXPECT_EQ(state.users.lines().size(), 1u);
         fake.answerFile(dir.file("chosen.user"));
         click(page, "browseButton");
         EXPECT_EQ(nowUsing(page)->text().toStdString(), dir.file("chosen.user"));
-        EXPECT_TRUE(state.userLines.empty());
+        EXPECT_TRUE(state.users.lines().empty());
         // Escape is Back, and the pages before are made anew.
         thenPage("MoreOptionsPage");
         QTest::keyClick(&page, Qt::Key_Escape);
     });
     EXPECT_EQ(texts(), std::vector<QString>{kNoUserFile});
     EXPECT_EQ(fake.fileRequests()[0].filter, "user&group file|*.user|All files|*.*||");
-    EXPECT_EQ(state.design.userFile, dir.file("chosen.user"));
+    EXPECT_EQ(state.users.path(), dir.file("chosen.user"));
 }
 
 TEST_F(UsersIntroPageTest, SetupLooksForTheAllowFileEveryTimeAndAnEmptiedNameStaysEmpty) {
@@ -99,11 +101,11 @@ TEST_F(UsersIntroPageTest, SetupLooksForTheAllowFileEveryTimeAndAnEmptiedNameSta
         fake.cancelFile();
         thenEditor();
         click(page, "setupButton");
-        EXPECT_EQ(state.design.allowFile, dir.file("default.allow"));
+        EXPECT_EQ(state.addresses.path(), dir.file("default.allow"));
         writeFile(dir.file("a.allow"), "");
         thenEditor();
         click(page, "setupButton");
-        EXPECT_EQ(state.design.allowFile, dir.file("a.allow"));
+        EXPECT_EQ(state.addresses.path(), dir.file("a.allow"));
 
         writeFile(dir.file("b.allow"), "");
         nowUsing(page)->clear();
@@ -111,21 +113,33 @@ TEST_F(UsersIntroPageTest, SetupLooksForTheAllowFileEveryTimeAndAnEmptiedNameSta
         fake.cancelFile();
         thenEditor();
         click(page, "setupButton");
-        EXPECT_EQ(state.design.userFile, dir.file("default.user"));
-        EXPECT_EQ(state.design.allowFile, dir.file("a.allow"));
+        EXPECT_EQ(state.users.path(), dir.file("default.user"));
+        EXPECT_EQ(state.addresses.path(), dir.file("a.allow"));
         EXPECT_EQ(nowUsing(page)->text(), "");
 
         nowUsing(page)->setText(QString(300, QLatin1Char('u')));
         click(page, "nextButton");
-        EXPECT_EQ(state.design.userFile, dir.file("default.user"));
+        EXPECT_EQ(state.users.path(), dir.file("default.user"));
         nowUsing(page)->clear();
         thenPage("VfsIntroPage");
         click(page, "nextButton");
     });
-    EXPECT_EQ(texts(), (std::vector<QString>{kNoUserFile, kNoAllowFile, kNoUserFile, kNoAllowFile,
-                                             "the path uuuuuuuuuuuuuuu"}));
-    EXPECT_EQ(state.design.userFile, "");
-    EXPECT_TRUE(state.userLines.empty());
+    EXPECT_EQ(texts(),
+              (std::vector<QString>{kNoUserFile, kNoAllowFile, kNoUserFile, kNoAllowFile,
+                                    ("the path " + QString::fromStdString(dir.path())).left(24)}));
+    EXPECT_EQ(state.users.path(), "");
+    EXPECT_TRUE(state.users.lines().empty());
+}
+
+// A user file that cannot be read is told, and Escape still goes back.
+TEST_F(UsersIntroPageTest, EscapeGoesBackAlsoWhenTheUserFileCannotBeRead) {
+    std::filesystem::create_directory(dir.file("site.user"));
+    run([&](ModalDialog& page) {
+        thenPage("MoreOptionsPage");
+        QTest::keyClick(&page, Qt::Key_Escape);
+    });
+    EXPECT_EQ(fake.dialogsRun(), (std::vector<QString>{"UsersIntroPage", "MoreOptionsPage"}));
+    EXPECT_EQ(fake.messages().size(), 2u);
 }
 
 // Enter on a push button that has the focus presses that button, in the page

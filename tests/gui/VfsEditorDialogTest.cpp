@@ -109,7 +109,7 @@ protected:
 
 TEST_F(VfsEditorDialogTest, WizardModeOpensOnTheDesignAndClosingLeavesItAsFound) {
     writeFile(dir.file("site.user"), account("zed", "web") + account("alice", "staff"));
-    state.design.userFile = dir.file("site.user");
+    state.users.open(dir.file("site.user"));
     state.design.rootDirectory = "/srv/ftp";
     const QString root = "/srv/ftp|/|alice|staff|755|r";
     run(false, [&](ModalDialog& editor) {
@@ -131,11 +131,11 @@ TEST_F(VfsEditorDialogTest, WizardModeOpensOnTheDesignAndClosingLeavesItAsFound)
                   "directory");
         click(editor, "okButton");
     });
-    EXPECT_EQ(state.mountPoints.lines(), std::vector<std::string>{root.toStdString()});
+    EXPECT_EQ(state.mountPoints.lines().lines(), std::vector<std::string>{root.toStdString()});
 
     // A second opening shows what the first committed. Cancel, Escape and the
     // close box leave the list as they found it, also after a Save.
-    state.design.userFile = dir.file("missing.user");
+    state.users.open(dir.file("missing.user"));
     const std::function<void(ModalDialog&)> closers[] = {
         [](ModalDialog& editor) { click(editor, "cancelButton"); },
         [](ModalDialog& editor) { QTest::keyClick(&editor, Qt::Key_Escape); },
@@ -146,10 +146,10 @@ TEST_F(VfsEditorDialogTest, WizardModeOpensOnTheDesignAndClosingLeavesItAsFound)
             fill(editor, dir.path(), "/x");
             click(editor, "addButton");
             menu(editor, "saveAction");
-            EXPECT_EQ(state.mountPoints.size(), 2u);
+            EXPECT_EQ(state.mountPoints.lines().size(), 2u);
             close(editor);
         });
-        EXPECT_EQ(state.mountPoints.lines(), std::vector<std::string>{root.toStdString()});
+        EXPECT_EQ(state.mountPoints.lines().lines(), std::vector<std::string>{root.toStdString()});
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -160,7 +160,7 @@ TEST_F(VfsEditorDialogTest, AddChecksInOrderAndPutsInDefaultNames) {
     const std::string endByte = sub("a\x1A"
                                     "b");
     writeFile(dir.file("plain.txt"), "");
-    state.design.vfsFile = dir.file("missing.vfs");
+    state.mountPoints.open(dir.file("missing.vfs"));
     run(true, [&](ModalDialog& editor) {
         EXPECT_TRUE(entries(editor).isEmpty());
         const std::pair<std::string, QString> refused[] = {{"", "/pub"},
@@ -230,12 +230,12 @@ TEST_F(VfsEditorDialogTest, RootRulesUpdateAndDelete) {
     const std::string pub = sub("pub");
     const std::string first = sub("a");
     writeFile(dir.file("site.user"), account("bobby", "staffing") + account("Carl", "staff"));
-    state.design.userFile = dir.file("site.user");
+    state.users.open(dir.file("site.user"));
     const std::string longName(32, 'n');
     const std::string file = first + "|/|bob|staff|754|r\n" + pub + "|/pub|carl|staff|700|n\n" +
                              pub + "|/zip|" + longName + "|staff|7|r\n";
     writeFile(dir.file("site.vfs"), file);
-    state.design.vfsFile = dir.file("site.vfs");
+    state.mountPoints.open(dir.file("site.vfs"));
     run(true, [&](ModalDialog& editor) {
         auto* owners = find<QComboBox>(editor, "ownerCombo");
         // No listed name equals bob, so he is added rather than bobby shown.
@@ -290,7 +290,7 @@ TEST_F(VfsEditorDialogTest, RootRulesUpdateAndDelete) {
 // Ok writes the first entry shown, then the others from the last upwards.
 TEST_F(VfsEditorDialogTest, OkWritesTheFileEvenUnchanged) {
     writeFile(dir.file("site.vfs"), "/c|/c|u|g|700|r\n/a|/a|u|g|700|r\n/B|/b|u|g|700|r\n");
-    state.design.vfsFile = dir.file("site.vfs");
+    state.mountPoints.open(dir.file("site.vfs"));
     run(true, [&](ModalDialog& editor) {
         EXPECT_EQ(entries(editor),
                   (QStringList{"/a|/a|u|g|700|r", "/B|/b|u|g|700|r", "/c|/c|u|g|700|r"}));
@@ -307,7 +307,7 @@ TEST_F(VfsEditorDialogTest, OkWritesTheFileEvenUnchanged) {
 TEST_F(VfsEditorDialogTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked) {
     const std::string vfsFile = dir.file("site.vfs");
     writeFile(vfsFile, "/a|/a|u|g|700|r\n");
-    state.design.vfsFile = vfsFile;
+    state.mountPoints.open(vfsFile);
     run(true, [&](ModalDialog& editor) {
         WriteFileAtomically(vfsFile, "/b|/b|u|g|700|r\r\n");
         fake.cancelQuestion();
@@ -327,18 +327,21 @@ TEST_F(VfsEditorDialogTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked)
     EXPECT_EQ(readFile(vfsFile), "/b|/b|u|g|700|r\r\n");
 }
 
+// Save in wizard mode commits and Save as names the design's file, writing
+// nothing; Cancel takes both back. Keys and clicks as the user makes them.
 TEST_F(VfsEditorDialogTest, SavingInWizardModeCommitsWithoutWriting) {
     state.design.rootDirectory = dir.path();
     run(false, [&](ModalDialog& editor) {
-        menu(editor, "saveAction");
-        EXPECT_EQ(state.mountPoints.size(), 1u);
+        chooseFromFileMenu(&editor, Qt::Key_S);
+        EXPECT_EQ(state.mountPoints.lines().size(), 1u);
         fake.answerFile(dir.file("named.vfs"));
-        menu(editor, "saveAsAction");
+        chooseFromFileMenu(&editor, Qt::Key_A);
         EXPECT_EQ(fake.fileRequests().back().kind, FileRequest::Kind::Save);
-        EXPECT_EQ(state.design.vfsFile, dir.file("named.vfs"));
-        click(editor, "cancelButton");
+        EXPECT_EQ(state.mountPoints.path(), dir.file("named.vfs"));
+        QTest::mouseClick(find<QPushButton>(editor, "cancelButton"), Qt::LeftButton);
     });
-    EXPECT_TRUE(state.mountPoints.empty());
+    EXPECT_TRUE(state.mountPoints.lines().empty());
+    EXPECT_FALSE(state.mountPoints.named());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
@@ -346,7 +349,7 @@ TEST_F(VfsEditorDialogTest, SavingInWizardModeCommitsWithoutWriting) {
 // there writes nothing, and the file open before keeps its content.
 TEST_F(VfsEditorDialogTest, AfterNewSaveAndOkAskForAFileName) {
     writeFile(dir.file("site.vfs"), "/srv|/|u|g|754|r\n");
-    state.design.vfsFile = dir.file("site.vfs");
+    state.mountPoints.open(dir.file("site.vfs"));
     run(true, [&](ModalDialog& editor) {
         menu(editor, "newAction");
         EXPECT_TRUE(entries(editor).isEmpty());
@@ -360,12 +363,13 @@ TEST_F(VfsEditorDialogTest, AfterNewSaveAndOkAskForAFileName) {
         click(editor, "okButton");
         EXPECT_EQ(fake.fileRequests().back().kind, FileRequest::Kind::Save);
         EXPECT_TRUE(editor.isVisible());
-        // A file that cannot be written is named; the list holds the entries.
+        // A file that cannot be written is named; the design does not take
+        // entries that no file holds.
         fake.answerFile(dir.file("no/such/folder.vfs"));
         click(editor, "okButton");
         EXPECT_TRUE(shown().at(0).contains("no/such/folder.vfs"));
         EXPECT_TRUE(editor.isVisible());
-        EXPECT_EQ(state.mountPoints.size(), 1u);
+        EXPECT_TRUE(state.mountPoints.lines().empty());
         fake.answerFile(dir.file("new.vfs"));
         menu(editor, "saveAsAction");
         click(editor, "okButton");
@@ -379,26 +383,29 @@ TEST_F(VfsEditorDialogTest, OpenChangesNoFileUntilBothAreChosen) {
     writeFile(dir.file("b.user"), account("ben", "dev"));
     writeFile(dir.file("other.vfs"), "/x|/x|ben|dev|700|r\n");
     state.design.rootDirectory = dir.path();
-    state.design.userFile = dir.file("first.user");
+    state.users.open(dir.file("first.user"));
     run(false, [&](ModalDialog& editor) {
         fake.cancelFile();
-        menu(editor, "openAction");
+        chooseFromFileMenu(&editor, Qt::Key_O);
         fake.answerFile(dir.file("other.vfs"));
         fake.cancelFile();
-        menu(editor, "openAction");
-        EXPECT_EQ(state.design.vfsFile, "");
-        EXPECT_EQ(state.design.userFile, dir.file("first.user"));
+        chooseFromFileMenu(&editor, Qt::Key_O);
+        EXPECT_EQ(state.mountPoints.path(), "");
+        EXPECT_EQ(state.users.path(), dir.file("first.user"));
         EXPECT_EQ(entries(editor).size(), 1);
 
         fake.answerFile(dir.file("other.vfs"));
         fake.answerFile(dir.file("b.user"));
-        menu(editor, "openAction");
+        chooseFromFileMenu(&editor, Qt::Key_O);
         EXPECT_EQ(entries(editor), QStringList{"/x|/x|ben|dev|700|r"});
         EXPECT_EQ(editor.windowTitle(), QString::fromStdString(dir.file("b.user")));
         EXPECT_TRUE(static_cast<VfsEditorDialog&>(editor).inFileMode());
-        click(editor, "cancelButton");
+        QTest::keyClick(&editor, Qt::Key_Escape);
     });
     EXPECT_EQ(fake.fileRequests()[2].filter, "user&group file|*.user|All files|*.*||");
+    // Cancel leaves the design's files as the editor found them.
+    EXPECT_FALSE(state.mountPoints.named());
+    EXPECT_EQ(state.users.path(), dir.file("first.user"));
 }
 
 // A *.vfs file that could not be read is not written until a reading succeeds;
@@ -406,7 +413,7 @@ TEST_F(VfsEditorDialogTest, OpenChangesNoFileUntilBothAreChosen) {
 TEST_F(VfsEditorDialogTest, AFileNotReadWholeIsNotWrittenUnasked) {
     const std::string site = dir.file("site.vfs");
     std::filesystem::create_directory(site);
-    state.design.vfsFile = site;
+    state.mountPoints.open(site);
     const std::string lossy = "/a|/|u|g|700|r\r\n\x1A\r\n/b|/b|u|g|700|r\r\n";
     run(true, [&](ModalDialog& editor) {
         std::filesystem::remove(site);
@@ -437,21 +444,22 @@ TEST_F(VfsEditorDialogTest, AFileNotReadWholeIsNotWrittenUnasked) {
 // open() is the dialog framework's: it shows the dialog and leaves the design
 // as it is.
 TEST_F(VfsEditorDialogTest, OpenShowsTheDialogAndKeepsTheMountPoints) {
-    state.mountPoints.add("/srv|/|default|default|754|r");
+    state.mountPoints.setLines(lineList({"/srv|/|default|default|754|r"}));
     VfsEditorDialog editor(state);
     static_cast<QDialog&>(editor).open();
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(state.mountPoints.size(), 1u);
+    EXPECT_EQ(state.mountPoints.lines().size(), 1u);
     editor.done(QDialog::Rejected);
 }
 
 // An owner or group is found by typing its beginning, letter case ignored; only
-// a chosen name counts, and leaving a box shows its chosen name again.
+// a chosen name counts, and leaving a box shows its chosen name again. A
+// click on Add while the suggestions show presses Add.
 TEST_F(VfsEditorDialogTest, TypedNamesAreSuggestedAndOnlyAChosenOneCounts) {
     writeFile(dir.file("site.user"),
               account("ann", "ops") + account("Bea", "ops") + account("ben", "dev"));
-    state.design.userFile = dir.file("site.user");
-    state.design.vfsFile = dir.file("site.vfs");
+    state.users.open(dir.file("site.user"));
+    state.mountPoints.open(dir.file("site.vfs"));
     const std::string pub = sub("pub");
     run(true, [&](ModalDialog& editor) {
         auto* owners = find<QComboBox>(editor, "ownerCombo");
@@ -459,14 +467,13 @@ TEST_F(VfsEditorDialogTest, TypedNamesAreSuggestedAndOnlyAChosenOneCounts) {
         QTest::keyClicks(owners, "B");
         for (const auto key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(owners->completer()->popup(), key);
+        fill(editor, pub, "/pub");
         auto* groups = find<QComboBox>(editor, "groupCombo");
         focusOn(groups);
         QTest::keyClicks(groups, "o");
-        QTest::keyClick(groups->completer()->popup(), Qt::Key_Escape);
-        fill(editor, pub, "/pub");
-        focusOn(edit(editor, "physicalPathEdit"));
+        ASSERT_TRUE(groups->completer()->popup()->isVisible());
+        clickThroughWindow(find<QPushButton>(editor, "addButton"));
         EXPECT_EQ(groups->currentText(), "dev");
-        click(editor, "addButton");
         click(editor, "okButton");
     });
     EXPECT_EQ(readFile(dir.file("site.vfs")), pub + "|/pub|ben|dev|000|n\r\n");

@@ -33,7 +33,7 @@ protected:
     void thenEditor(const char* button) {
         fake.onDialog("VfsEditorDialog", [button](ModalDialog& editor) { click(editor, button); });
     }
-    std::vector<std::string> lines() const { return state.mountPoints.lines(); }
+    std::vector<std::string> lines() const { return state.mountPoints.lines().lines(); }
 
     ScriptedUi fake;
     TempDir dir;
@@ -100,7 +100,7 @@ TEST_F(VfsIntroPageTest, EnterAndCancelEndTheWizardWithNothingAdded) {
     EXPECT_FALSE(fake.exitCode().has_value());
     run([&](ModalDialog& page) { click(page, "cancelButton"); });
     EXPECT_EQ(fake.exitCode(), 0);
-    EXPECT_TRUE(state.mountPoints.empty());
+    EXPECT_TRUE(state.mountPoints.lines().empty());
     EXPECT_EQ(fake.dialogsRun(), (std::vector<QString>{"VfsIntroPage", "VfsIntroPage"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

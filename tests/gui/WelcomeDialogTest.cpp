@@ -67,14 +67,14 @@ TEST_F(WelcomeDialogTest, SingleUserAndAllowFilesAreTakenWithoutAsking) {
     click("editUsersButton");
     EXPECT_TRUE(fake.messages().empty());
     EXPECT_TRUE(fake.fileRequests().empty());
-    EXPECT_EQ(state.design.userFile, dir.file("site.user"));
-    EXPECT_EQ(state.design.allowFile, dir.file("site.allow"));
+    EXPECT_EQ(state.users.path(), dir.file("site.user"));
+    EXPECT_EQ(state.addresses.path(), dir.file("site.allow"));
 }
 
 TEST_F(WelcomeDialogTest, TwoUserFilesAskAndACancelKeepsTheFirstMatch) {
     writeFile(dir.file("b.user"), "");
     writeFile(dir.file("a.user"), "");
-    state.design.allowFile = "/earlier.allow";
+    state.addresses.open("/earlier.allow");
     fake.cancelFile();
     click("editUsersButton");
     ASSERT_EQ(fake.messages().size(), 1u);
@@ -84,8 +84,8 @@ TEST_F(WelcomeDialogTest, TwoUserFilesAskAndACancelKeepsTheFirstMatch) {
     EXPECT_EQ(fake.fileRequests()[0].kind, FileRequest::Kind::Open);
     EXPECT_EQ(fake.fileRequests()[0].filter, "user&group file|*.user|All files|*.*||");
     EXPECT_EQ(fake.fileRequests()[0].defaultExtension, "*.user");
-    EXPECT_EQ(state.design.userFile, dir.file("a.user"));
-    EXPECT_EQ(state.design.allowFile, "/earlier.allow");
+    EXPECT_EQ(state.users.path(), dir.file("a.user"));
+    EXPECT_EQ(state.addresses.path(), "/earlier.allow");
 }
 
 TEST_F(WelcomeDialogTest, NoFilesAskForBothAndConfirmedNamesAreStored) {
@@ -96,17 +96,17 @@ TEST_F(WelcomeDialogTest, NoFilesAskForBothAndConfirmedNamesAreStored) {
     ASSERT_EQ(fake.messages().size(), 2u);
     EXPECT_EQ(fake.messages()[1].text, kAllowNotice);
     EXPECT_EQ(fake.fileRequests()[1].filter, "allowed IP definition file|*.allow|All files|*.*||");
-    EXPECT_EQ(state.design.userFile, "/srv/new.user");
-    EXPECT_EQ(state.design.allowFile, "/srv/new.allow");
+    EXPECT_EQ(state.users.path(), "/srv/new.user");
+    EXPECT_EQ(state.addresses.path(), "/srv/new.allow");
 }
 
 TEST_F(WelcomeDialogTest, CancelAtTheAllowFileKeepsTheChosenUserFile) {
     writeFile(dir.file("site.user"), "");
-    state.design.allowFile = "/earlier.allow";
+    state.addresses.open("/earlier.allow");
     fake.cancelFile();
     click("editUsersButton");
-    EXPECT_EQ(state.design.userFile, dir.file("site.user"));
-    EXPECT_EQ(state.design.allowFile, "/earlier.allow");
+    EXPECT_EQ(state.users.path(), dir.file("site.user"));
+    EXPECT_EQ(state.addresses.path(), "/earlier.allow");
 }
 
 TEST_F(WelcomeDialogTest, EmptyConfirmedNamesFallBackToTheDefaults) {
@@ -114,13 +114,13 @@ TEST_F(WelcomeDialogTest, EmptyConfirmedNamesFallBackToTheDefaults) {
     fake.answerFile(QString());
     thenUserManager();
     click("editUsersButton");
-    EXPECT_EQ(state.design.userFile, dir.file("default.user"));
-    EXPECT_EQ(state.design.allowFile, dir.file("default.allow"));
+    EXPECT_EQ(state.users.path(), dir.file("default.user"));
+    EXPECT_EQ(state.addresses.path(), dir.file("default.allow"));
 }
 
 TEST_F(WelcomeDialogTest, VirtualFileSystemActionAsksWithoutNoticeAndLeavesAllowFile) {
     writeFile(dir.file("site.user"), "");
-    state.design.allowFile = "/kept.allow";
+    state.addresses.open("/kept.allow");
     fake.answerFile("/srv/site.vfs");
     fake.onDialog("VfsEditorDialog", [&](ModalDialog& editor) {
         EXPECT_TRUE(static_cast<VfsEditorDialog&>(editor).inFileMode());
@@ -132,18 +132,18 @@ TEST_F(WelcomeDialogTest, VirtualFileSystemActionAsksWithoutNoticeAndLeavesAllow
     ASSERT_EQ(fake.fileRequests().size(), 1u);
     EXPECT_EQ(fake.fileRequests()[0].filter,
               "virtual file system definition file|*.vfs|All files|*.*||");
-    EXPECT_EQ(state.design.vfsFile, "/srv/site.vfs");
-    EXPECT_EQ(state.design.userFile, dir.file("site.user"));
-    EXPECT_EQ(state.design.allowFile, "/kept.allow");
+    EXPECT_EQ(state.mountPoints.path(), "/srv/site.vfs");
+    EXPECT_EQ(state.users.path(), dir.file("site.user"));
+    EXPECT_EQ(state.addresses.path(), "/kept.allow");
 }
 
 TEST_F(WelcomeDialogTest, VirtualFileSystemActionEndsAtACancelledUserFile) {
     writeFile(dir.file("one.vfs"), "");
     fake.cancelFile();
     click("editVfsButton");
-    EXPECT_EQ(state.design.vfsFile, dir.file("one.vfs"));
+    EXPECT_EQ(state.mountPoints.path(), dir.file("one.vfs"));
     EXPECT_EQ(fake.messages().size(), 1u);
-    EXPECT_EQ(state.design.userFile, "");
+    EXPECT_EQ(state.users.path(), "");
 }
 
 TEST_F(WelcomeDialogTest, FoldersNamedLikeDefinitionFilesCount) {
@@ -151,18 +151,18 @@ TEST_F(WelcomeDialogTest, FoldersNamedLikeDefinitionFilesCount) {
     writeFile(dir.file("site.allow"), "");
     thenUserManager();
     click("editUsersButton");
-    EXPECT_EQ(state.design.userFile, dir.file("odd.user"));
+    EXPECT_EQ(state.users.path(), dir.file("odd.user"));
 }
 
 TEST_F(WelcomeDialogTest, ChosenPathsLongerThanTheLimitAreRefusedNotCut) {
     const QString longPath = "/" + QString(300, QLatin1Char('x')) + ".user";
-    state.design.userFile = "/before.user";
+    state.users.open("/before.user");
     fake.answerFile(longPath);
     click("editUsersButton");
     ASSERT_EQ(fake.messages().size(), 2u);
     EXPECT_EQ(fake.messages()[1].caption, "ERROR");
     EXPECT_TRUE(fake.messages()[1].text.contains("255"));
-    EXPECT_EQ(state.design.userFile, "/before.user");
+    EXPECT_EQ(state.users.path(), "/before.user");
 }
 
 TEST(WelcomeDialogDeepDirectory, ACurrentDirectoryOverTheLimitEndsTheAction) {
@@ -180,7 +180,7 @@ TEST(WelcomeDialogDeepDirectory, ACurrentDirectoryOverTheLimitEndsTheAction) {
     ASSERT_EQ(fake.messages().size(), 1u);
     EXPECT_EQ(fake.messages()[0].caption, "ERROR");
     EXPECT_TRUE(fake.fileRequests().empty());
-    EXPECT_EQ(state.design.vfsFile, "");
+    EXPECT_EQ(state.mountPoints.path(), "");
 }
 
 // Every way of closing the start dialog ends the program with code 0.
@@ -216,7 +216,7 @@ TEST_F(WelcomeDialogTest, DesignActionRunsTheWizardFromItsFirstPage) {
                   [](ModalDialog& page) { find<QPushButton>(page, "cancelButton")->click(); });
     click("designButton");
     EXPECT_EQ(fake.dialogsRun(), (std::vector<QString>{"BasicOptionsPage"}));
-    EXPECT_EQ(state.design.userFile, dir.file("default.user"));
+    EXPECT_EQ(state.users.path(), dir.file("default.user"));
     EXPECT_FALSE(fake.exitCode().has_value());
 }
 
@@ -245,7 +245,7 @@ TEST(WelcomeDialogGoneDirectory, AnUnreadableCurrentDirectoryEndsTheAction) {
     ASSERT_EQ(fake.messages().size(), 1u);
     EXPECT_EQ(fake.messages()[0].text,
               "the current working directory can not be read , setup can not use it");
-    EXPECT_EQ(state.design.userFile, "");
+    EXPECT_EQ(state.users.path(), "");
 }
 
 // From the desktop menu the program starts in the home folder: the line is
@@ -284,8 +284,8 @@ TEST(WelcomeDialogWorkingFolder, AHomeStartIsMarkedUntilTheServerFolderIsChosen)
     find<QPushButton>(dialog, "editUsersButton")->click();
     EXPECT_TRUE(fake.messages().empty());
     EXPECT_TRUE(fake.fileRequests().empty());
-    EXPECT_EQ(state.design.userFile, server.file("site.user"));
-    EXPECT_EQ(state.design.allowFile, server.file("site.allow"));
+    EXPECT_EQ(state.users.path(), server.file("site.user"));
+    EXPECT_EQ(state.addresses.path(), server.file("site.allow"));
 }
 
 TEST_F(WelcomeDialogTest, ALongWorkingFolderIsCutInTheMiddleWithoutWideningTheDialog) {

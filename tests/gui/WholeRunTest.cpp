@@ -1,3 +1,4 @@
+#include "core/users/UserFile.h"
 #include "gui/app/WelcomeDialog.h"
 #include "texts/Strings.h"
 
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -19,21 +22,45 @@ void click(ModalDialog& page, const char* name) {
     QTest::mouseClick(find<QPushButton>(page, name), Qt::LeftButton);
 }
 
+void typeInto(QLineEdit* field, const QString& text) {
+    focusOn(field);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+}
+
+void pressNext(ModalDialog& page) {
+    click(page, "nextButton");
+}
+
+void pressFinish(ModalDialog& page) {
+    click(page, "finishButton");
+}
+
 // One walk through the five pages by Next, as an administrator designs a
-// server in a fresh folder; the root directory is typed on the first visit
-// only, since the record keeps it.
-void queueWalk(ScriptedUi& fake, const std::string& root) {
+// server; the root directory is typed on the first visit only, since the
+// record keeps it. The users, virtual file system and finish pages may be
+// played otherwise, as long as they hand over.
+void queueWalk(ScriptedUi& fake, const std::string& root,
+               const ScriptedUi::Script& users = pressNext,
+               const ScriptedUi::Script& vfs = pressNext,
+               const ScriptedUi::Script& finish = pressFinish) {
     fake.onDialog("BasicOptionsPage", [root](ModalDialog& page) {
         auto* rootEdit = find<QLineEdit>(page, "rootDirectoryEdit");
         if (rootEdit->text().isEmpty())
-            rootEdit->setText(QString::fromStdString(root));
+            typeInto(rootEdit, QString::fromStdString(root));
         click(page, "nextButton");
     });
-    fake.onDialog("MoreOptionsPage", [](ModalDialog& page) { click(page, "nextButton"); });
-    fake.onDialog("UsersIntroPage", [](ModalDialog& page) { click(page, "nextButton"); });
-    fake.onDialog("VfsIntroPage", [](ModalDialog& page) { click(page, "nextButton"); });
-    fake.onDialog("FinishPage", [](ModalDialog& page) { click(page, "finishButton"); });
+    fake.onDialog("MoreOptionsPage", pressNext);
+    fake.onDialog("UsersIntroPage", users);
+    fake.onDialog("VfsIntroPage", vfs);
+    fake.onDialog("FinishPage", finish);
 }
+
+QString text(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+const std::string kAlice = "alice:1:secret:staff:1:0:0:0:0:0:0:0::eng";
 
 } // namespace
 
@@ -45,7 +72,7 @@ TEST(WholeRun, DesignsAServerAndASecondRunKeepsEveryFile) {
     TempDir dir;
     TempDir root;
     CurrentDirGuard inDir{dir.path()};
-    const std::string accounts = "alice:1:secret:staff:1:0:0:0:0:0:0:0::eng\r\n";
+    const std::string accounts = kAlice + "\r\n";
     writeFile(dir.file("site.user"), accounts);
     WizardState state;
     WelcomeDialog start(state);
@@ -64,7 +91,7 @@ TEST(WholeRun, DesignsAServerAndASecondRunKeepsEveryFile) {
         EXPECT_EQ(fake.messages()[0].text, loadString(Str::AllowFileEmpty));
         fake.clearMessages();
 
-        const ServerDesign& record = state.design;
+        const ServerDesign record = state.designToWrite();
         EXPECT_EQ(record.configFile, dir.file("VantorFTPD32.ftpd"));
         EXPECT_EQ(record.userFile, dir.file("site.user"));
         EXPECT_EQ(readFile(record.configFile), "[FTPD]\r\n"
@@ -104,4 +131,156 @@ TEST(WholeRun, DesignsAServerAndASecondRunKeepsEveryFile) {
         EXPECT_EQ(readFile(dir.file("ftpmarlin.startup")), "ftpdstart VantorFTPD32.ftpd\r\n");
     }
     EXPECT_FALSE(fake.exitCode().has_value());
+}
+
+// Another program changes the files between the reading and Finish, in one
+// run and between two: Finish asks before it replaces any of them, writes
+// nothing while the user says no, and asks before it rewrites another
+// server's configuration file.
+TEST(WholeRun, FinishAsksBeforeReplacingWhatAnotherProgramChanged) {
+    ScriptedUi fake;
+    TempDir dir;
+    TempDir root;
+    CurrentDirGuard inDir{dir.path()};
+    const std::string users = dir.file("site.user");
+    const std::string config = dir.file("VantorFTPD32.ftpd");
+    const std::string vfs = dir.file("VantorFTPD32.vfs");
+    const std::string carol = "carol:2:pw::1:0:0:0:0:0:0:0::eng";
+    writeFile(users, kAlice + "\r\n");
+    writeFile(config, "[FTPD]\r\nSERVER_NAME=Other\r\n");
+    WizardState state;
+    WelcomeDialog start(state);
+    start.initDialog();
+
+    const auto carolArrives = [&](ModalDialog& page) {
+        StoreUserLine(users, "carol", carol);
+        pressNext(page);
+    };
+    queueWalk(fake, root.path(), pressNext, carolArrives, [&](ModalDialog& page) {
+        fake.answerYesNo(false);
+        pressFinish(page);
+        EXPECT_TRUE(page.isVisible());
+        EXPECT_FALSE(exists(vfs));
+        fake.answerYesNo(true);
+        fake.answerQuestion(1); // the user file: read it into the design again
+        pressFinish(page);
+    });
+    click(start, "designButton");
+    ASSERT_EQ(fake.questions().size(), 3u);
+    EXPECT_TRUE(fake.questions()[0].text.contains(text(config)));
+    EXPECT_TRUE(fake.questions()[2].text.contains(text(users)));
+    EXPECT_EQ(readFile(users), kAlice + "\r\n" + carol + "\r\n");
+    EXPECT_EQ(readFile(config).rfind("[FTPD]\r\nSERVER_NAME=VantorFTPD32\r\n", 0), 0u);
+
+    const std::string theirs = "/srv|/|default|default|700|r\r\n";
+    writeFile(vfs, theirs);
+    queueWalk(fake, root.path(), pressNext, pressNext, [&](ModalDialog& page) {
+        fake.cancelQuestion();
+        pressFinish(page);
+        click(page, "cancelButton");
+    });
+    click(start, "designButton");
+    ASSERT_EQ(fake.questions().size(), 4u);
+    EXPECT_TRUE(fake.questions()[3].text.contains(text(vfs)));
+    EXPECT_EQ(readFile(vfs), theirs);
+}
+
+// The mount point editor's Save writes the file; a Cancel afterwards leaves
+// the design holding what was saved, which Finish then writes unasked.
+TEST(WholeRun, WhatTheEditorSavedBeforeACancelIsWhatFinishWrites) {
+    ScriptedUi fake;
+    TempDir dir;
+    TempDir root;
+    CurrentDirGuard inDir{dir.path()};
+    std::filesystem::create_directory(root.file("pub"));
+    writeFile(dir.file("site.user"), kAlice + "\r\n");
+    writeFile(dir.file("site.vfs"), root.path() + "|/|default|default|754|r\r\n");
+    WizardState state;
+    WelcomeDialog start(state);
+    start.initDialog();
+    fake.onDialog("VfsEditorDialog", [](ModalDialog& editor) { click(editor, "okButton"); });
+    click(start, "editVfsButton");
+    fake.onDialog("VfsEditorDialog", [&](ModalDialog& editor) {
+        typeInto(find<QLineEdit>(editor, "physicalPathEdit"), text(root.file("pub")));
+        typeInto(find<QLineEdit>(editor, "virtualPathEdit"), "/pub");
+        click(editor, "addButton");
+        chooseFromFileMenu(&editor, Qt::Key_S);
+        click(editor, "cancelButton");
+    });
+    click(start, "editVfsButton");
+    const std::string saved = readFile(dir.file("site.vfs"));
+    EXPECT_NE(saved.find("|/pub|"), std::string::npos);
+
+    queueWalk(fake, root.path(), pressNext, pressNext, [&](ModalDialog& page) {
+        EXPECT_EQ(find<QLineEdit>(page, "vfsFileEdit")->text(), text(dir.file("site.vfs")));
+        pressFinish(page);
+    });
+    click(start, "designButton");
+    EXPECT_EQ(readFile(dir.file("site.vfs")), saved);
+    EXPECT_TRUE(fake.questions().empty());
+}
+
+// A second design after "..." to another folder proposes that folder's names
+// and takes no name, list or reading from the folder left: its files stay as
+// the first design wrote them, and a relative name typed there means nothing
+// in the new folder.
+TEST(WholeRun, AnotherWorkingFolderTakesNothingFromTheOneLeft) {
+    ScriptedUi fake;
+    TempDir first;
+    TempDir second;
+    TempDir root;
+    CurrentDirGuard inFirst{first.path()};
+    writeFile(first.file("site.user"), kAlice + "\r\n");
+    writeFile(first.file("site.allow"), "alice@10.0.0.\r\n");
+    const std::string theirs = "/other|/|u|g|700|r\r\n";
+    writeFile(second.file("site.vfs"), theirs);
+    WizardState state;
+    WelcomeDialog start(state);
+    start.initDialog();
+    start.show();
+
+    // The dialogs run in this order: the manager from the users page.
+    fake.onDialog("BasicOptionsPage", [&](ModalDialog& page) {
+        typeInto(find<QLineEdit>(page, "rootDirectoryEdit"), text(root.path()));
+        pressNext(page);
+    });
+    fake.onDialog("MoreOptionsPage", pressNext);
+    fake.onDialog("UsersIntroPage", [](ModalDialog& page) {
+        click(page, "setupButton");
+        pressNext(page);
+    });
+    fake.onDialog("UserManagerDialog", [](ModalDialog& manager) { click(manager, "okButton"); });
+    fake.onDialog("VfsIntroPage", pressNext);
+    fake.onDialog("FinishPage", [](ModalDialog& page) {
+        typeInto(find<QLineEdit>(page, "vfsFileEdit"), "site.vfs");
+        pressFinish(page);
+    });
+    click(start, "designButton");
+    std::vector<std::pair<std::string, std::string>> firstFiles;
+    for (const auto& entry : std::filesystem::directory_iterator(first.path()))
+        firstFiles.emplace_back(entry.path().string(), readFile(entry.path().string()));
+    EXPECT_EQ(firstFiles.size(), 5u) << "ftpd, vfs, user, allow and startup list";
+
+    fake.answerFolder(text(second.path()));
+    click(start, "folderButton");
+    fake.cancelFile(); // the second folder holds no user file
+    fake.onDialog("BasicOptionsPage", [](ModalDialog& page) {
+        typeInto(find<QLineEdit>(page, "serverNameEdit"), "Second");
+        pressNext(page);
+    });
+    for (const char* page : {"MoreOptionsPage", "UsersIntroPage", "VfsIntroPage"})
+        fake.onDialog(page, pressNext);
+    fake.onDialog("FinishPage", pressFinish);
+    click(start, "designButton");
+
+    for (const auto& [path, bytes] : firstFiles)
+        EXPECT_EQ(readFile(path), bytes) << path;
+    EXPECT_EQ(readFile(second.file("site.vfs")), theirs);
+    const std::string config = readFile(second.file("Second.ftpd"));
+    EXPECT_NE(config.find("\r\nVFSFILE=" + second.file("Second.vfs") + "\r\n"), std::string::npos);
+    EXPECT_NE(config.find("\r\nIPFILE=" + second.file("default.allow") + "\r\n"),
+              std::string::npos);
+    EXPECT_FALSE(exists(second.file("default.allow")));
+    EXPECT_EQ(readFile(second.file("ftpmarlin.startup")), "ftpdstart Second.ftpd\r\n");
+    EXPECT_TRUE(fake.questions().empty());
 }

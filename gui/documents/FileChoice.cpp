@@ -1,19 +1,19 @@
-#include "gui/app/FileChoice.h"
+#include "gui/documents/FileChoice.h"
 
 #include "core/lines/FileSystem.h"
 #include "core/server/DefinitionFiles.h"
+#include "gui/documents/Document.h"
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/Ui.h"
 
 namespace vantor {
 
-const DefinitionFileKind kUserFileKind{&ServerDesign::userFile, kUserFilePattern,
-                                       Str::NoSingleUserFile, Str::UserFileFilter};
-const DefinitionFileKind kAllowFileKind{&ServerDesign::allowFile, kAllowFilePattern,
-                                        Str::NoSingleAllowFile, Str::AllowFileFilter};
-const DefinitionFileKind kVfsFileKind{&ServerDesign::vfsFile, kVfsFilePattern, std::nullopt,
-                                      Str::VfsFileFilter};
+const DefinitionFileKind kUserFileKind{kUserFilePattern, Str::NoSingleUserFile,
+                                       Str::UserFileFilter};
+const DefinitionFileKind kAllowFileKind{kAllowFilePattern, Str::NoSingleAllowFile,
+                                        Str::AllowFileFilter};
+const DefinitionFileKind kVfsFileKind{kVfsFilePattern, std::nullopt, Str::VfsFileFilter};
 
 std::optional<std::string> AskForDefinitionFile(QWidget* owner, const DefinitionFileKind& kind,
                                                 FileRequest::Kind use) {
@@ -31,13 +31,12 @@ std::optional<std::string> AskForDefinitionFile(QWidget* owner, const Definition
 }
 
 bool ChooseDefinitionFile(QWidget* owner, const std::string& directory,
-                          const DefinitionFileKind& kind, ServerDesign& design) {
-    std::string& field = design.*kind.field;
+                          const DefinitionFileKind& kind, Document& document) {
     const SingleMatch match = FindSingleMatch(directory, kind.pattern);
     if (match.firstPath) {
         if (!checkPathUsable(owner, *match.firstPath))
             return false;
-        field = *match.firstPath;
+        document.open(*match.firstPath);
         if (match.only)
             return true;
     }
@@ -46,7 +45,7 @@ bool ChooseDefinitionFile(QWidget* owner, const std::string& directory,
     const auto chosen = AskForDefinitionFile(owner, kind);
     if (!chosen)
         return false;
-    field = *chosen;
+    document.open(*chosen);
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "gui/app/ListBoxLines.h"
+#include "gui/platform/ListBoxLines.h"
 
 #include "core/lines/TextLineList.h"
 #include "gui/platform/QtText.h"

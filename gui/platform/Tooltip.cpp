@@ -1,4 +1,4 @@
-#include "gui/app/Tooltip.h"
+#include "gui/platform/Tooltip.h"
 
 #include <QTextDocument>
 #include <QWidget>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/server/ServerDesign.h"
 #include "gui/platform/Ui.h"
 #include "texts/Strings.h"
 
@@ -11,11 +10,12 @@ class QWidget;
 
 namespace vantor {
 
-// One kind of definition file the user may be asked to choose: the record
-// field that names it, the pattern it is looked for by, the notice shown when
-// the current directory does not hold exactly one, and its file-dialog filter.
+class Document;
+
+// One kind of definition file the user may be asked to choose: the pattern it
+// is looked for by, the notice shown when the working folder does not hold
+// exactly one, and its file-dialog filter.
 struct DefinitionFileKind {
-    std::string ServerDesign::*field;
     const char* pattern;
     std::optional<Str> notice;
     Str filter;
@@ -25,13 +25,13 @@ extern const DefinitionFileKind kUserFileKind;
 extern const DefinitionFileKind kAllowFileKind;
 extern const DefinitionFileKind kVfsFileKind;
 
-// Chooses the file of a kind in `directory`: a single match is taken without
-// asking; otherwise the field first holds the first match (when there is one),
-// the notice is shown and the user picks or names a file. False when the user
-// cancelled, or when the path is too long to keep; the field then keeps what
-// it holds.
+// Chooses the file of a kind in `directory` for the document: a single match
+// is taken without asking; otherwise the document first stands for the first
+// match (when there is one), the notice is shown and the user picks or names
+// a file. False when the user cancelled, or when the path is too long to
+// keep; the document then stands for what it stood for.
 bool ChooseDefinitionFile(QWidget* owner, const std::string& directory,
-                          const DefinitionFileKind& kind, ServerDesign& design);
+                          const DefinitionFileKind& kind, Document& document);
 
 // The file dialog for a kind of file, to open one or to name one to save;
 // nothing when cancelled or when the chosen path cannot be kept.

@@ -1,4 +1,4 @@
-#include "gui/app/FolderBrowser.h"
+#include "gui/platform/FolderBrowser.h"
 
 #include "gui/platform/Messages.h"
 #include "gui/platform/QtText.h"

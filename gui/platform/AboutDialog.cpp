@@ -1,4 +1,4 @@
-#include "gui/app/AboutDialog.h"
+#include "gui/platform/AboutDialog.h"
 
 #include "texts/Strings.h"
 #include "ui_AboutDialog.h"
