@@ -133,6 +133,18 @@ void FileChange::commit() {
     flushFolder();
 }
 
+FileChange::Options LineFileChange(const WriteConsent& consent) {
+    FileChange::Options options;
+    options.consent = consent;
+    return options;
+}
+
+TextLineList ListRead(const FileChange& file) {
+    TextLineList list;
+    list.addLinePieces(file.bytes());
+    return list;
+}
+
 FileChange& FileChanges::open(const std::string& fileName, FileChange::Options options) {
     changes_.push_back(std::make_unique<FileChange>(fileName, std::move(options)));
     return *changes_.back();

@@ -4,6 +4,7 @@
 #include "core/lines/FileLock.h"
 #include "core/lines/FileStamp.h"
 #include "core/lines/OpenedFolder.h"
+#include "core/lines/TextLineList.h"
 
 #include <chrono>
 #include <functional>
@@ -108,6 +109,11 @@ private:
     std::unique_ptr<TemporaryCopy> copy_;
     std::uint64_t writtenHash_ = 0;
 };
+
+// The options of a change of a line file, with the caller's consent.
+FileChange::Options LineFileChange(const WriteConsent& consent);
+// The list a reading of a line file opened for a change gives.
+TextLineList ListRead(const FileChange& file);
 
 // Several definition files changed together or not at all: each change is
 // prepared (written and flushed beside its file) before the first is put in

@@ -6,22 +6,6 @@
 
 namespace vantor {
 
-namespace {
-
-TextLineList linesOf(const FileChange& startupList) {
-    TextLineList startup;
-    startup.addLinePieces(startupList.bytes());
-    return startup;
-}
-
-FileChange::Options listChange(const WriteConsent& consent) {
-    FileChange::Options options;
-    options.consent = consent;
-    return options;
-}
-
-} // namespace
-
 std::string StartupLine(const std::string& configFile) {
     return "ftpdstart " + BaseName(configFile);
 }
@@ -37,7 +21,7 @@ std::optional<std::string> StartupListWith(const FileChange& startupList,
     const std::string line = StartupLine(configFile);
     if (const InputRule rule = CheckLineText(line); rule != InputRule::Ok)
         throw InvalidInput(rule);
-    TextLineList startup = linesOf(startupList);
+    TextLineList startup = ListRead(startupList);
     if (startup.contains(line))
         return std::nullopt;
     startup.append(line);
@@ -46,7 +30,7 @@ std::optional<std::string> StartupListWith(const FileChange& startupList,
 
 std::optional<std::string> StartupListWithout(const FileChange& startupList,
                                               const std::string& configFile) {
-    TextLineList startup = linesOf(startupList);
+    TextLineList startup = ListRead(startupList);
     if (!startup.remove(StartupLine(configFile)))
         return std::nullopt;
     return LineListBytes(startup);
@@ -54,7 +38,7 @@ std::optional<std::string> StartupListWithout(const FileChange& startupList,
 
 bool EnableInStartupList(const std::string& startupList, const std::string& configFile,
                          const WriteConsent& consent) {
-    FileChange file(startupList, listChange(consent));
+    FileChange file(startupList, LineFileChange(consent));
     const auto bytes = StartupListWith(file, configFile);
     if (bytes)
         file.write(*bytes);
@@ -63,7 +47,7 @@ bool EnableInStartupList(const std::string& startupList, const std::string& conf
 
 bool DisableInStartupList(const std::string& startupList, const std::string& configFile,
                           const WriteConsent& consent) {
-    FileChange file(startupList, listChange(consent));
+    FileChange file(startupList, LineFileChange(consent));
     const auto bytes = StartupListWithout(file, configFile);
     if (bytes)
         file.write(*bytes);

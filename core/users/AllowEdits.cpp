@@ -34,8 +34,8 @@ bool AddAllowedEntry(const std::string& allowFile, const std::string& user,
         rule != InputRule::Ok)
         throw InvalidInput(rule);
     const std::string entry = user.empty() ? address : AllowedEntry(user, address);
-    FileChange file(allowFile, AllowFileChange(consent));
-    TextLineList allowed = AllowedListOf(file);
+    FileChange file(allowFile, LineFileChange(consent));
+    TextLineList allowed = ListRead(file);
     if (allowed.contains(entry))
         return false;
     allowed.append(entry);
@@ -48,8 +48,8 @@ bool RemoveAllowedEntry(const std::string& allowFile, const std::string& user,
     const std::string entry = user.empty() ? address : AllowedEntry(user, address);
     if (address.empty())
         return false;
-    FileChange file(allowFile, AllowFileChange(consent));
-    TextLineList allowed = AllowedListOf(file);
+    FileChange file(allowFile, LineFileChange(consent));
+    TextLineList allowed = ListRead(file);
     if (!allowed.remove(entry))
         return false;
     file.write(LineListBytes(allowed));
@@ -64,7 +64,7 @@ struct Kept {
 };
 
 Kept withoutEntriesOf(const FileChange& allowFile, const std::string& user) {
-    const TextLineList allowed = AllowedListOf(allowFile);
+    const TextLineList allowed = ListRead(allowFile);
     TextLineList kept;
     kept.reserve(allowed.size());
     Kept result;
@@ -90,7 +90,7 @@ std::optional<std::string> AllowFileWithoutEntriesOf(const FileChange& allowFile
 
 std::size_t RemoveAllowedEntriesOf(const std::string& allowFile, const std::string& user,
                                    const WriteConsent& consent) {
-    FileChange file(allowFile, AllowFileChange(consent));
+    FileChange file(allowFile, LineFileChange(consent));
     const Kept kept = withoutEntriesOf(file, user);
     if (kept.removed > 0)
         file.write(kept.bytes);

@@ -41,18 +41,6 @@ std::vector<std::string> AllowedAddressesOf(const TextLineList& allowed, const s
     return addresses;
 }
 
-TextLineList AllowedListOf(const FileChange& allowFile) {
-    TextLineList list;
-    list.addLinePieces(allowFile.bytes());
-    return list;
-}
-
-FileChange::Options AllowFileChange(const WriteConsent& consent) {
-    FileChange::Options options;
-    options.consent = consent;
-    return options;
-}
-
 bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, const std::string& user,
                        const std::string& address, const WriteConsent& consent) {
     if (address.empty())
@@ -60,8 +48,8 @@ bool AddAllowedAddress(const std::string& allowFile, TextLineList& allowed, cons
     if (const InputRule rule = CheckAllowedEntry(user, address); rule != InputRule::Ok)
         throw InvalidInput(rule);
     const std::string entry = AllowedEntry(user, address);
-    FileChange file(allowFile, AllowFileChange(consent));
-    TextLineList current = AllowedListOf(file);
+    FileChange file(allowFile, LineFileChange(consent));
+    TextLineList current = ListRead(file);
     const bool added = !current.contains(entry);
     if (added) {
         current.append(entry);
@@ -76,8 +64,8 @@ void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
                           const WriteConsent& consent) {
     if (address.empty())
         return;
-    FileChange file(allowFile, AllowFileChange(consent));
-    TextLineList current = AllowedListOf(file);
+    FileChange file(allowFile, LineFileChange(consent));
+    TextLineList current = ListRead(file);
     current.remove(AllowedEntry(user, address));
     file.write(LineListBytes(current));
     allowed = std::move(current);

@@ -43,11 +43,6 @@ void RemoveAllowedAddress(const std::string& allowFile, TextLineList& allowed,
                           const std::string& user, const std::string& address,
                           const WriteConsent& consent = {});
 
-// The list a reading of an allow file opened for a change gives, and the
-// options of such a change.
-TextLineList AllowedListOf(const FileChange& allowFile);
-FileChange::Options AllowFileChange(const WriteConsent& consent = {});
-
 // Writes the list to the file. False, with nothing written, when the list is
 // empty: the caller tells the user that the file was not saved.
 bool SaveAllowedAddressList(const TextLineList& allowed, const std::string& allowFile);

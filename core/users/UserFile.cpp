@@ -242,9 +242,8 @@ std::string UserFileWithout(FileChange& userFile, const std::string& name) {
 }
 
 FileChange::Options UserFileChange(const WriteConsent& consent) {
-    FileChange::Options options;
+    FileChange::Options options = LineFileChange(consent);
     options.newFileMode = kUserFileMode;
-    options.consent = consent;
     return options;
 }
 

@@ -27,12 +27,6 @@ std::optional<std::size_t> lineOf(const Lines& lines, std::string_view virtualPa
     return std::nullopt;
 }
 
-FileChange::Options vfsChange(const WriteConsent& consent) {
-    FileChange::Options options;
-    options.consent = consent;
-    return options;
-}
-
 // The refusal of a mount point about to be stored, if any.
 std::optional<MountEdit> refusalOf(const MountPoint& mount) {
     if (const auto fault = CheckMountPointPaths(mount.physicalPath, mount.virtualPath))
@@ -48,7 +42,7 @@ MountEdit AddMountPoint(const std::string& vfsFile, const MountPoint& mount,
                         const WriteConsent& consent) {
     if (const auto refused = refusalOf(mount))
         return *refused;
-    FileChange file(vfsFile, vfsChange(consent));
+    FileChange file(vfsFile, LineFileChange(consent));
     Lines lines = DistinctLinePieces(file.bytes());
     if (lineOf(lines, mount.virtualPath))
         return {Outcome::VirtualPathExists};
@@ -61,7 +55,7 @@ MountEdit AddMountPoint(const std::string& vfsFile, const MountPoint& mount,
 MountEdit ChangeMountPoint(const std::string& vfsFile, const std::string& virtualPath,
                            const std::function<void(MountPoint&)>& change,
                            const WriteConsent& consent) {
-    FileChange file(vfsFile, vfsChange(consent));
+    FileChange file(vfsFile, LineFileChange(consent));
     Lines lines = DistinctLinePieces(file.bytes());
     const auto at = lineOf(lines, virtualPath);
     if (!at)
@@ -85,7 +79,7 @@ MountEdit RemoveMountPoint(const std::string& vfsFile, const std::string& virtua
                            const WriteConsent& consent) {
     if (virtualPath == "/")
         return {Outcome::RootDeleteRefused};
-    FileChange file(vfsFile, vfsChange(consent));
+    FileChange file(vfsFile, LineFileChange(consent));
     Lines lines = DistinctLinePieces(file.bytes());
     const auto at = lineOf(lines, virtualPath);
     if (!at)
