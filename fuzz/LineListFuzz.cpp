@@ -1,4 +1,6 @@
 #include "FuzzFile.h"
+#include "core/lines/Errors.h"
+#include "core/lines/FileChange.h"
 #include "core/lines/TextLineList.h"
 #include "core/lines/WholeFile.h"
 #include "core/users/UserFile.h"
@@ -33,6 +35,23 @@ std::string editedThroughList(TextLineList lines, const std::string& name,
     return bytes;
 }
 
+// An edit of a file whose reading loses content is refused and leaves every
+// byte as it was; with the caller's consent it goes ahead.
+WriteConsent consentFor(const std::string& file, const std::uint8_t* data, std::size_t size,
+                        const std::string& name) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    if (!FindReadingLoss(bytes))
+        return {};
+    try {
+        RemoveUserLine(file, name);
+        std::abort();
+    } catch (const FileError& error) {
+        if (error.fault() != FileFault::ReadingLost || ReadWholeFile(file) != bytes)
+            std::abort();
+    }
+    return {.lossAccepted = true, .lossTold = {}};
+}
+
 // The account edits work on views of the file's bytes, not on a list; they
 // must write what the list-based edit writes. The account is taken from a line
 // of the input, so most runs edit one that is there, repeats and all.
@@ -43,13 +62,14 @@ void checkAccountEdits(const std::string& file, const std::uint8_t* data, std::s
     const std::vector<std::string> lines = list.lines();
     const std::string& stored = lines[data[0] % lines.size()];
     const std::string name = UserNameOf(stored);
-    RemoveUserLine(file, name);
+    const WriteConsent consent = consentFor(file, data, size, name);
+    RemoveUserLine(file, name, consent);
     if (ReadWholeFile(file) != editedThroughList(list, name, nullptr))
         std::abort();
     if (CheckUserLineText(name, stored) != InputRule::Ok)
         return;
     fuzz::writeBytes(file, data, size);
-    StoreUserLine(file, name, stored);
+    StoreUserLine(file, name, stored, consent);
     if (ReadWholeFile(file) != editedThroughList(list, name, &stored))
         std::abort();
 }

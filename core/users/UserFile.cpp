@@ -205,8 +205,9 @@ void removeAccount(const std::string& userFile, const std::string& name, TextLin
 
 } // namespace
 
-bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line) {
-    return storeLine(userFile, name, line, nullptr, nullptr, {});
+bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line,
+                   const WriteConsent& consent) {
+    return storeLine(userFile, name, line, nullptr, nullptr, consent);
 }
 
 bool StoreUserLine(const std::string& userFile, const UserLine& user) {
@@ -218,8 +219,9 @@ bool StoreUserLine(const std::string& userFile, const UserLine& user, TextLineLi
     return storeAccount(userFile, user, &userLines, stamp, consent);
 }
 
-void RemoveUserLine(const std::string& userFile, const std::string& name) {
-    removeAccount(userFile, name, nullptr, nullptr, {});
+void RemoveUserLine(const std::string& userFile, const std::string& name,
+                    const WriteConsent& consent) {
+    removeAccount(userFile, name, nullptr, nullptr, consent);
 }
 
 void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines,

@@ -37,7 +37,8 @@ std::vector<std::string> ListGroupNames(const TextLineList& userLines);
 // Raises InvalidInput (users/Validation.h) when CheckUserLineText refuses the
 // name or the line, and FileError when the file cannot be read or written;
 // the file is unchanged in both cases.
-bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line);
+bool StoreUserLine(const std::string& userFile, const std::string& name, const std::string& line,
+                   const WriteConsent& consent = {});
 // The same for an account given by its fields; InvalidInput when CheckUserLine
 // refuses it.
 bool StoreUserLine(const std::string& userFile, const UserLine& user);
@@ -57,7 +58,8 @@ bool AddUserLine(const std::string& userFile, const UserLine& user,
 // Reads the file into a list of its own, removes the first line whose field 1
 // is `name` and writes the list back, also when no line matched; under the
 // folder lock.
-void RemoveUserLine(const std::string& userFile, const std::string& name);
+void RemoveUserLine(const std::string& userFile, const std::string& name,
+                    const WriteConsent& consent = {});
 // As above, and leaves in `userLines` what the file now reads as, and in
 // `stamp`, when asked, what file that is.
 void RemoveUserLine(const std::string& userFile, const std::string& name, TextLineList& userLines,
