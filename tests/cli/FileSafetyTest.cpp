@@ -96,8 +96,12 @@ TEST(FileSafetyProcess, NoFailedStatusCallLosesAnAccount) {
     for (int nth = 1; nth <= 60; ++nth) {
         const std::string calls = "newfstatat,fstat,statx,lstat,stat";
         const std::string command =
-            "cd '" + dir.path() + "' && LANG=C strace -f -o /dev/null -e trace=" + calls +
-            " -e inject=" + calls + ":error=EIO:when=" + std::to_string(nth) +
+            // The leak checker of a sanitized build cannot work under strace and
+            // would fail every run at its end.
+            "cd '" + dir.path() +
+            "' && LANG=C ASAN_OPTIONS=detect_leaks=0 strace -f -o /dev/null "
+            "-e trace=" +
+            calls + " -e inject=" + calls + ":error=EIO:when=" + std::to_string(nth) +
             " '" VANTOR_ADMIN "' user add extra >/dev/null 2>&1";
         writeFile(dir.file("default.user"), accounts);
         const int status = WEXITSTATUS(std::system(command.c_str()));
