@@ -163,6 +163,13 @@ private:
             case AccountOutcome::Kind::Refused:
                 fault(at, ruleText(outcome.rule));
                 break;
+            case AccountOutcome::Kind::Repeated:
+                fault(
+                    at + "/name",
+                    RepeatedEntryText(
+                        state_.accountAt[index.empty() ? outcome.earlier : index[outcome.earlier]] +
+                        "/name"));
+                break;
             case AccountOutcome::Kind::Added:
                 result.outcome = Outcome::Added;
                 break;

@@ -54,6 +54,14 @@ public:
     static QString keyValue() { return tr("must be a text, a whole number, or true or false"); }
 };
 
+// Where a value stands in the state: its object's pointer and its member's
+// name. The pointer is made only for a fault, not for every value read.
+struct Place {
+    const std::string& at;
+    std::string_view key;
+    std::string pointer() const { return key.empty() ? at : at + "/" + PointerStep(key); }
+};
+
 class Reader {
 public:
     Reader(const std::string& directory, std::vector<StateError>& errors)
@@ -62,9 +70,10 @@ public:
     void fault(const std::string& pointer, const QString& reason) {
         errors_.push_back({pointer, reason});
     }
+    void fault(const Place& place, const QString& reason) { fault(place.pointer(), reason); }
 
     // The bytes of a text: a JSON string, or an array of byte values.
-    std::optional<std::string> text(const element& value, const std::string& pointer) {
+    std::optional<std::string> text(const element& value, const Place& pointer) {
         std::string_view view;
         if (!value.get(view))
             return std::string(view);
@@ -85,7 +94,7 @@ public:
         return std::nullopt;
     }
 
-    std::optional<bool> flag(const element& value, const std::string& pointer) {
+    std::optional<bool> flag(const element& value, const Place& pointer) {
         bool set = false;
         if (value.get(set)) {
             fault(pointer, StateTexts::notFlag());
@@ -95,7 +104,7 @@ public:
     }
 
     // "present" or "absent": true for present.
-    bool present(const element& value, const std::string& pointer) {
+    bool present(const element& value, const Place& pointer) {
         std::string_view word;
         if (value.get(word) || (word != "present" && word != "absent")) {
             fault(pointer, StateTexts::stateWord());
@@ -104,7 +113,7 @@ public:
         return word == "present";
     }
 
-    std::optional<std::string> absolutePath(const element& value, const std::string& pointer) {
+    std::optional<std::string> absolutePath(const element& value, const Place& pointer) {
         auto path = text(value, pointer);
         if (path && (path->empty() || path->front() != kPathSeparator)) {
             fault(pointer, StateTexts::notAbsolute());
@@ -143,21 +152,21 @@ public:
     void account(const simdjson::dom::object& members, const std::string& at, DesiredState& state) {
         WantedAccount want;
         std::optional<std::string> password;
-        std::string passwordAt;
+        std::optional<std::string_view> passwordKey;
         bool onCreate = false;
         // The secret of an account that is to go is not needed, and may be gone.
         std::string_view stateWord;
         const bool leaving = !members.at_key("state").get(stateWord) && stateWord == "absent";
-        const auto takePassword = [&](const std::string& pointer, std::optional<std::string> got) {
-            if (!passwordAt.empty()) {
+        const auto takePassword = [&](const Place& pointer, std::optional<std::string> got) {
+            if (passwordKey) {
                 fault(pointer, StateTexts::onePassword());
                 return;
             }
-            passwordAt = pointer;
+            passwordKey = pointer.key;
             password = std::move(got);
         };
         for (const auto [key, value] : members) {
-            const std::string pointer = at + "/" + PointerStep(key);
+            const Place pointer{at, key};
             if (key == "state") {
                 want.present = present(value, pointer);
             } else if (key == "update_password") {
@@ -182,14 +191,12 @@ public:
             }
         }
         if (password)
-            take(UserField::Password, *password, passwordAt, want.fields);
+            take(UserField::Password, *password, Place{at, *passwordKey}, want.fields);
         if (onCreate)
             want.onCreateOnly.set(static_cast<std::size_t>(UserField::Password));
         if (members.at_key("name").error())
             fault(at + "/name", StateTexts::required());
         want.name = want.fields.values.name;
-        if (want.fields.gives(UserField::Name))
-            once(accounts_, want.name, at + "/name");
         state.accounts.push_back(std::move(want));
         state.accountAt.push_back(at);
     }
@@ -198,7 +205,7 @@ public:
         StateAddress entry{at, {}, {}, true};
         bool hasAddress = false;
         for (const auto [key, value] : members) {
-            const std::string pointer = at + "/" + PointerStep(key);
+            const Place pointer{at, key};
             if (key == "state") {
                 entry.present = present(value, pointer);
             } else if (key == "account" || key == "address") {
@@ -228,7 +235,7 @@ public:
         WantedMount& want = entry.want;
         bool hasVirtual = false;
         for (const auto [key, value] : members) {
-            const std::string pointer = at + "/" + PointerStep(key);
+            const Place pointer{at, key};
             if (key == "state") {
                 want.present = present(value, pointer);
             } else if (key == "virtual") {
@@ -268,7 +275,7 @@ public:
         StateServer entry{at, {}, {}, {}, {}};
         bool named = false;
         for (const auto [key, value] : members) {
-            const std::string pointer = at + "/" + PointerStep(key);
+            const Place pointer{at, key};
             if (key == "name") {
                 const auto name = text(value, pointer);
                 if (name && !ServerNameFits(*name))
@@ -298,7 +305,7 @@ public:
     }
 
 private:
-    std::optional<std::string> passwordFrom(const std::string& file, const std::string& pointer) {
+    std::optional<std::string> passwordFrom(const std::string& file, const Place& pointer) {
         try {
             std::string bytes = ReadWholeFile(vantor::admin::absolutePath(file));
             return firstLine(std::move(bytes));
@@ -308,7 +315,7 @@ private:
         }
     }
 
-    std::optional<std::string> passwordOf(const std::string& name, const std::string& pointer) {
+    std::optional<std::string> passwordOf(const std::string& name, const Place& pointer) {
         const char* value = std::getenv(name.c_str());
         if (value == nullptr) {
             fault(pointer, StateTexts::noVariable(name));
@@ -329,7 +336,7 @@ private:
     // A value as the text TakeColumn takes: texts as their bytes, flags as 1
     // or 0, numbers in decimal, the level by its name.
     std::optional<std::string> fieldText(const element& value, UserFieldKind kind,
-                                         const std::string& pointer) {
+                                         const Place& pointer) {
         if (kind == UserFieldKind::Flag) {
             const auto set = flag(value, pointer);
             return set ? std::optional<std::string>(*set ? "1" : "0") : std::nullopt;
@@ -345,20 +352,20 @@ private:
         return text(value, pointer);
     }
 
-    void take(UserField field, std::string_view text, const std::string& pointer,
-              AccountFields& fields) {
+    void take(UserField field, std::string_view text, const Place& pointer, AccountFields& fields) {
         if (const auto refused = TakeColumn(field, text, fields))
             fault(pointer, *refused);
     }
 
-    void keys(const element& value, const std::string& at, StateServer& entry) {
+    void keys(const element& value, const Place& place, StateServer& entry) {
+        const std::string at = place.pointer();
         simdjson::dom::object members;
         if (value.get(members)) {
             fault(at, StateTexts::notObject());
             return;
         }
         for (const auto [name, setting] : members) {
-            const std::string pointer = at + "/" + PointerStep(name);
+            const Place pointer{at, name};
             std::string text;
             std::string_view view;
             std::uint64_t number = 0;
@@ -383,16 +390,20 @@ private:
                 fault(pointer, DesignKeyReason(key, check, text));
                 continue;
             }
-            entry.keys.push_back({pointer, key, DesignKeyValue(scratch, key)});
+            entry.keys.push_back({pointer.pointer(), key, DesignKeyValue(scratch, key)});
         }
     }
 
     const std::string& directory_;
     std::vector<StateError>& errors_;
-    std::unordered_map<std::string, std::string> accounts_, addresses_, mounts_, servers_;
+    std::unordered_map<std::string, std::string> addresses_, mounts_, servers_;
 };
 
 } // namespace
+
+QString RepeatedEntryText(const std::string& earlier) {
+    return StateTexts::repeated(earlier);
+}
 
 std::string PointerStep(std::string_view name) {
     std::string step;
@@ -427,6 +438,11 @@ DesiredState ReadState(std::string_view json, const std::string& directory,
         const std::string pointer = "/" + PointerStep(key);
         if (key == "accounts") {
             state.accountsGiven = true;
+            simdjson::dom::array items;
+            if (!value.get(items)) {
+                state.accounts.reserve(items.size());
+                state.accountAt.reserve(items.size());
+            }
             reader.objects(value, pointer, [&](const auto& members, const std::string& at) {
                 reader.account(members, at, state);
             });

@@ -66,6 +66,10 @@ struct DesiredState {
 DesiredState ReadState(std::string_view json, const std::string& directory,
                        std::vector<StateError>& errors);
 
+// The fault of an entry whose key another entry has: "listed already at
+// `earlier`".
+QString RepeatedEntryText(const std::string& earlier);
+
 // A JSON pointer's member name, "~" and "/" escaped.
 std::string PointerStep(std::string_view name);
 

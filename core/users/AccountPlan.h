@@ -23,10 +23,11 @@ struct WantedAccount {
 };
 
 struct AccountOutcome {
-    enum class Kind { Added, Changed, Removed, Unchanged, Refused };
+    enum class Kind { Added, Changed, Removed, Unchanged, Refused, Repeated };
     Kind kind = Kind::Unchanged;
     UserFieldSet changed; // the fields whose value changes
     InputRule rule = InputRule::Ok;
+    std::size_t earlier = 0; // Repeated: the wanted account of the same name before
 };
 
 // The whole new content of a user file for a set of wanted accounts, worked
@@ -64,7 +65,8 @@ private:
 };
 
 // Every wanted account is checked as the account dialog checks it; a refused
-// one (Kind::Refused, with its rule) leaves the plan without bytes. The names
+// one (Kind::Refused, with its rule), or a name wanted twice (Kind::Repeated),
+// leaves the plan without bytes. The names
 // and groups that remain are kept only when asked for (`keepNames`): a plan
 // of many accounts that nothing else refers to need not build them.
 AccountPlan PlanAccounts(std::string_view fileBytes, const std::vector<WantedAccount>& wanted,

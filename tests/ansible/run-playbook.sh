@@ -6,8 +6,8 @@
 # Usage: run-playbook.sh VANTOR_ADMIN COLLECTION_DIR [FOLDER]; the server is
 # made in FOLDER, which is then kept, or in a temporary folder.
 set -euo pipefail
-admin=$1
-collection=$2
+admin=$(realpath "$1")
+collection=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
