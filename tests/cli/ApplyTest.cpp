@@ -193,6 +193,22 @@ TEST_F(ApplyTest, APasswordFromAFileIsNeverShown) {
     EXPECT_EQ(refused.err.find("colon"), std::string::npos) << refused.err;
 }
 
+// A file whose reading lost content is written only with --force, as the
+// other commands write it; a check of it writes nothing either way.
+TEST_F(ApplyTest, ALossyFileNeedsForce) {
+    writeFile(userFile(), "ann:2::g:1:0:0:0:0:0:0:0::default\r\n\x1A"
+                          "lost:2::g:1:0:0:0:0:0:0:0::default\r\n");
+    const std::string bob = R"({"accounts": [{"name": "bob"}]})";
+    EXPECT_EQ(apply(bob, "--check").code, 4);
+    const AdminResult refused = apply(bob);
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    EXPECT_NE(readFile(userFile()).find("lost"), std::string::npos);
+    EXPECT_EQ(apply(bob, "--force").code, 0);
+    EXPECT_EQ(readFile(userFile()), "ann:2::g:1:0:0:0:0:0:0:0::default\r\n"
+                                    "bob:4:::1:0:0:0:0:0:0:0::default\r\n");
+}
+
 // Applied with patch(1), each diff turns the old lines into the new ones.
 TEST(LineDiff, PatchTurnsTheOldFileIntoTheNew) {
     TempDir dir;
