@@ -159,8 +159,9 @@ TEST(FileFaults, AnAccountAndItsAddressesGoTogetherOrNotAtAll) {
             ADD_FAILURE() << "the failed write was not reported";
         } catch (const FileError& error) {
             EXPECT_EQ(error.fault(), renameFails ? FileFault::PartlyChanged : FileFault::System);
-            if (renameFails)
+            if (renameFails) {
                 EXPECT_EQ(error.changed(), std::vector<std::string>{users});
+            }
         }
         EXPECT_EQ(readFile(users), renameFails ? "alice:2\r\n" : accounts);
         EXPECT_EQ(readFile(allow), addresses);
