@@ -21,6 +21,7 @@ enum ExitCode : int {
     kExitRefused = 1, // bad input, an unknown or existing name, faults found
     kExitUsage = 2,   // an unknown option, a missing argument, no single file to take
     kExitFile = 3,    // a file that cannot be read or written
+    kExitPending = 4, // apply --check: the folder is not in the state yet
 };
 
 // Ends the running command with a message on standard error and the code.

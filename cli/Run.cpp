@@ -275,7 +275,8 @@ void Command::give(const std::string& name, std::vector<std::string> values) {
 const std::vector<Verb>& AllVerbs() {
     static const std::vector<Verb> verbs = [] {
         std::vector<Verb> all;
-        for (auto list : {UserVerbs, UserBulkVerbs, AllowVerbs, VfsVerbs, ServerVerbs, CheckVerbs})
+        for (auto list :
+             {UserVerbs, UserBulkVerbs, AllowVerbs, VfsVerbs, ServerVerbs, CheckVerbs, ApplyVerbs})
             for (Verb& verb : list())
                 all.push_back(std::move(verb));
         return all;

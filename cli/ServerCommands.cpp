@@ -2,6 +2,7 @@
 // as the wizard's Finish writes it, later changes of its keys, and its line
 // in the startup list.
 #include "cli/Rows.h"
+#include "cli/ServerRules.h"
 #include "cli/Verbs.h"
 #include "core/lines/FileSystem.h"
 #include "core/lines/TextLineList.h"
@@ -69,7 +70,9 @@ public:
     }
 };
 
-QString keyReason(std::string_view key, const DesignKeyCheck& check, std::string_view value) {
+} // namespace
+
+QString DesignKeyReason(std::string_view key, const DesignKeyCheck& check, std::string_view value) {
     using Rule = DesignKeyCheck::Rule;
     const bool path = key == "VFSFILE" || key == "USRFILE" || key == "IPFILE";
     switch (check.rule) {
@@ -99,10 +102,32 @@ QString keyReason(std::string_view key, const DesignKeyCheck& check, std::string
     return {};
 }
 
+std::optional<QString> RootDirectoryFault(const std::string& root) {
+    if (root.empty())
+        return loadString(Str::RootDirectoryEmpty);
+    if (CheckMountPointField(root) != MountPointRule::Ok)
+        return loadString(Str::RootDirectoryBadCharacter);
+    if (root.size() > kMaxPathLength)
+        return ServerTexts::pathTooLong(root, kMaxPathLength);
+    if (!SECFileSystem().DirectoryExists(root))
+        return loadString(Str::RootDirectoryMissing);
+    return std::nullopt;
+}
+
+bool ServerNameFits(const std::string& name) {
+    return !name.empty() && name.find(kPathSeparator) == std::string::npos;
+}
+
+QString ServerNameText() {
+    return ServerTexts::badName();
+}
+
+namespace {
+
 void setKey(ServerDesign& design, const std::string& key, const std::string& value) {
     if (const DesignKeyCheck check = SetDesignKey(design, key, value);
         check.rule != DesignKeyCheck::Rule::Ok)
-        refuse(fieldRefusedText(shown(key), keyReason(key, check, value)));
+        refuse(fieldRefusedText(shown(key), DesignKeyReason(key, check, value)));
 }
 
 std::pair<std::string, std::string> keyAndValue(const std::string& setting) {
@@ -114,14 +139,8 @@ std::pair<std::string, std::string> keyAndValue(const std::string& setting) {
 
 // The root directory as the basic options page takes it.
 void checkRootDirectory(const std::string& root) {
-    if (root.empty())
-        refuse(loadString(Str::RootDirectoryEmpty));
-    if (CheckMountPointField(root) != MountPointRule::Ok)
-        refuse(loadString(Str::RootDirectoryBadCharacter));
-    if (root.size() > kMaxPathLength)
-        refuse(ServerTexts::pathTooLong(root, kMaxPathLength));
-    if (!SECFileSystem().DirectoryExists(root))
-        refuse(loadString(Str::RootDirectoryMissing));
+    if (const auto fault = RootDirectoryFault(root))
+        refuse(*fault);
 }
 
 bool isPathKey(std::string_view key) {
@@ -140,7 +159,7 @@ std::pair<std::string, std::string> settingOf(const Command& command, const std:
 
 std::string configFileOf(const Command& command) {
     const std::string& name = command.argument("NAME");
-    if (name.empty() || name.find(kPathSeparator) != std::string::npos)
+    if (!ServerNameFits(name))
         refuse(ServerTexts::badName());
     return JoinPath(command.folder.directory, name + ".ftpd");
 }

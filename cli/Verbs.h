@@ -76,6 +76,7 @@ std::vector<Verb> AllowVerbs();
 std::vector<Verb> VfsVerbs();
 std::vector<Verb> ServerVerbs();
 std::vector<Verb> CheckVerbs();
+std::vector<Verb> ApplyVerbs();
 // Every verb.
 const std::vector<Verb>& AllVerbs();
 

@@ -29,6 +29,7 @@ packages=(
   appstream
   libcli11-dev
   nlohmann-json3-dev
+  libsimdjson-dev
   libcsv-dev
   libxxhash-dev
   scdoc

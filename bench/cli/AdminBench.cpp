@@ -2,7 +2,11 @@
 // against a plain and a flushed copy of the file it works on. Run by hand
 // (`make bench`), never as a test.
 #include "FileBaseline.h"
+#include "core/lines/FileStamp.h"
 #include "core/lines/WholeFile.h"
+
+#include <algorithm>
+#include <chrono>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -133,6 +137,91 @@ void BM_AdminUserListJson(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_AdminUserListJson)
+    ->RangeMultiplier(10)
+    ->Range(10000, 100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A state of every account of userLines(count) with every field the file
+// holds but the server's counters, as a fleet's playbook keeps it; the
+// account `changed` gets another group.
+std::string accountsState(std::int64_t count, std::int64_t changed = -1) {
+    static const char* const notes[] = {"", "Accounts", "Night shift", "Contractor, March"};
+    std::string json = "{\"accounts\": [\n";
+    for (std::int64_t i = 0; i < count; ++i) {
+        json += (i == 0 ? "" : ",\n");
+        json += R"({"name": ")" + userName(i) + R"(", "level": "normal", "password": "pw)" +
+                std::to_string(100000 + i * 7919 % 100000) + R"(x!", "group": ")" +
+                (i == changed ? "ops" : "staff") +
+                R"(", "enabled": true, "download_limit": 512, "upload_limit": 256, "ratio": 3, )"
+                R"("max_logins": 4, "ip_check_off": false, "note": ")" +
+                notes[i % 4] + R"(", "language": "default"})";
+    }
+    return json + "]}\n";
+}
+
+double plainReadSeconds(const std::vector<std::string>& files) {
+    std::vector<double> samples;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        for (const std::string& file : files)
+            benchmark::DoNotOptimize(ReadWholeFile(file));
+        samples.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// A folder already in the state: nothing is written. Measured against a plain
+// read of the folder's files (x_read), and of those and the state, which
+// apply has to read too (x_read_with_state).
+void BM_AdminApplyUnchanged(benchmark::State& state) {
+    const Folder folder("apply");
+    const std::string users = folder.file("big.user");
+    const std::string json = folder.file("state.json");
+    WriteFileAtomically(users, LineListBytes(userLines(state.range(0))), 0600);
+    WriteFileAtomically(json, accountsState(state.range(0)));
+    admin({"--dir", folder.path(), "apply", json});
+    const FileStamp before = StampOf(users);
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        admin({"--dir", folder.path(), "apply", json});
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
+    if (!(StampOf(users) == before))
+        state.SkipWithError("apply wrote the user file");
+    const double perRun = total / static_cast<double>(state.iterations());
+    state.counters["x_read"] = perRun / plainReadSeconds({users});
+    state.counters["x_read_with_state"] = perRun / plainReadSeconds({users, json});
+}
+BENCHMARK(BM_AdminApplyUnchanged)
+    ->RangeMultiplier(10)
+    ->Range(10000, 100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The same state with one account changed: one rewrite of the user file,
+// against a flushed copy of it (x_copy_fsync). The file is put back, untimed.
+void BM_AdminApplyOneChanged(benchmark::State& state) {
+    const Folder folder("apply-one");
+    const std::string users = folder.file("big.user");
+    const std::string json = folder.file("state.json");
+    const std::string original = LineListBytes(userLines(state.range(0)));
+    WriteFileAtomically(users, original, 0600);
+    WriteFileAtomically(json, accountsState(state.range(0), state.range(0) / 2));
+    runAgainstCopy(
+        state, users,
+        [&] {
+            admin({"--dir", folder.path(), "apply", json});
+        },
+        [&] { WriteFileAtomically(users, original, 0600); });
+}
+BENCHMARK(BM_AdminApplyOneChanged)
     ->RangeMultiplier(10)
     ->Range(10000, 100000)
     ->UseManualTime()

@@ -100,4 +100,44 @@ TEST_F(ProcessTest, PasswdAsksTwiceOnATerminalWithTheEchoOff) {
     EXPECT_EQ(readFile(dir.file("default.user")), "ann:4:typed pw::1:0:0:0:0:0:0:0::default\r\n");
 }
 
+// The state goes on standard input: while the program reads it, its command
+// line holds no password, nor does anything it writes after.
+TEST_F(ProcessTest, ApplyKeepsThePasswordOffItsCommandLine) {
+    writeFile(dir.file("secret"), "file secret\n");
+    int input[2];
+    ASSERT_EQ(::pipe(input), 0);
+    const std::string out = dir.file("out");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string directory = dir.path();
+        if (::dup2(input[0], STDIN_FILENO) < 0 || std::freopen(out.c_str(), "w", stdout) == nullptr)
+            std::_Exit(99);
+        ::close(input[1]);
+        ::execl(VANTOR_ADMIN, VANTOR_ADMIN, "--dir", directory.c_str(), "apply", "-", "--diff",
+                "--json", static_cast<char*>(nullptr));
+        std::_Exit(98);
+    }
+    ::close(input[0]);
+    const std::string state =
+        R"({"accounts": [{"name": "ann", "password_file": ")" + dir.file("secret") + R"("}]})";
+    ASSERT_EQ(::write(input[1], state.data(), state.size()), static_cast<ssize_t>(state.size()));
+    // Until the input ends the program waits for more, with its command line in place.
+    std::string commandLine;
+    for (int tries = 0; tries < 100 && commandLine.find("apply") == std::string::npos; ++tries) {
+        ::usleep(10000);
+        commandLine = readFile("/proc/" + std::to_string(child) + "/cmdline");
+    }
+    ::close(input[1]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_NE(commandLine.find("apply"), std::string::npos);
+    EXPECT_EQ(commandLine.find("secret"), std::string::npos);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(readFile(out).find("ann:4:********:"), std::string::npos) << readFile(out);
+    EXPECT_EQ(readFile(out).find("secret"), std::string::npos);
+    EXPECT_EQ(readFile(dir.file("default.user")),
+              "ann:4:file secret::1:0:0:0:0:0:0:0::default\r\n");
+}
+
 } // namespace
