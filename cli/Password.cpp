@@ -3,8 +3,10 @@
 #include "cli/Admin.h"
 #include "core/users/Validation.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <istream>
+#include <iterator>
 #include <termios.h>
 #include <unistd.h>
 
@@ -42,27 +44,53 @@ std::optional<std::string> readLine(std::istream& in) {
     return line;
 }
 
+// The terminal's settings while echo is off, for the signal handler below.
+termios echoedTerminal{};
+
+// Ctrl-C, Ctrl-\ or a hangup at the prompt ends the program with the
+// terminal as it was, not left without echo for the shell that follows.
+extern "C" void restoreEchoAndDie(int signal) {
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &echoedTerminal);
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
 // The terminal's echo, off while a password is typed.
 class EchoOff {
 public:
     EchoOff() {
-        if (::tcgetattr(STDIN_FILENO, &saved_) != 0)
+        if (::tcgetattr(STDIN_FILENO, &echoedTerminal) != 0)
             return;
-        termios quiet = saved_;
+        struct sigaction restore {};
+        restore.sa_handler = restoreEchoAndDie;
+        sigemptyset(&restore.sa_mask);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            ::sigaction(kSignals[i], &restore, &previous_[i]);
+        termios quiet = echoedTerminal;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
         quiet.c_lflag |= ECHONL;
         // What was typed before the prompt is not taken for the password.
         active_ = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) == 0;
+        if (!active_)
+            restoreHandlers();
     }
     ~EchoOff() {
-        if (active_)
-            ::tcsetattr(STDIN_FILENO, TCSANOW, &saved_);
+        if (!active_)
+            return;
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &echoedTerminal);
+        restoreHandlers();
     }
     EchoOff(const EchoOff&) = delete;
     EchoOff& operator=(const EchoOff&) = delete;
 
 private:
-    termios saved_{};
+    static constexpr int kSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
+    void restoreHandlers() {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            ::sigaction(kSignals[i], &previous_[i], nullptr);
+    }
+
+    struct sigaction previous_[std::size(kSignals)]{};
     bool active_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 using namespace vantor::test;
@@ -65,24 +66,29 @@ bool readUntil(int terminal, const std::string& text, std::string& shown) {
     return true;
 }
 
+// `user passwd ann` on a terminal of its own, standard output to `out`.
+pid_t passwdOnTerminal(const std::string& directory, const std::string& out, int& terminal) {
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (child == 0) {
+        if (std::freopen(out.c_str(), "w", stdout) == nullptr)
+            std::_Exit(99);
+        ::alarm(30); // a program that waits for more input ends all the same
+        ::execl(VANTOR_ADMIN, VANTOR_ADMIN, "--dir", directory.c_str(), "user", "passwd", "ann",
+                static_cast<char*>(nullptr));
+        std::_Exit(98);
+    }
+    return child;
+}
+
 // On a terminal the password is asked for twice, never shown as typed, and
-// standard output stays empty.
+// standard output stays empty; Ctrl-C at the prompt leaves the echo on.
 TEST_F(ProcessTest, PasswdAsksTwiceOnATerminalWithTheEchoOff) {
     ASSERT_EQ(admin("user add ann", "/dev/null").code, 0);
     const std::string out = dir.file("out");
     for (const std::string second : {"typed pw", "other"}) {
         int terminal = -1;
-        const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+        const pid_t child = passwdOnTerminal(dir.path(), out, terminal);
         ASSERT_GE(child, 0);
-        if (child == 0) {
-            const std::string directory = dir.path();
-            if (std::freopen(out.c_str(), "w", stdout) == nullptr)
-                std::_Exit(99);
-            ::alarm(30); // a program that waits for more input ends all the same
-            ::execl(VANTOR_ADMIN, VANTOR_ADMIN, "--dir", directory.c_str(), "user", "passwd", "ann",
-                    static_cast<char*>(nullptr));
-            std::_Exit(98);
-        }
         std::string shown;
         EXPECT_TRUE(readUntil(terminal, "Password: ", shown));
         EXPECT_EQ(::write(terminal, "typed pw\n", 9), 9);
@@ -98,6 +104,20 @@ TEST_F(ProcessTest, PasswdAsksTwiceOnATerminalWithTheEchoOff) {
         EXPECT_EQ(readFile(out), "");
     }
     EXPECT_EQ(readFile(dir.file("default.user")), "ann:4:typed pw::1:0:0:0:0:0:0:0::default\r\n");
+
+    int terminal = -1;
+    const pid_t child = passwdOnTerminal(dir.path(), out, terminal);
+    ASSERT_GE(child, 0);
+    std::string shown;
+    EXPECT_TRUE(readUntil(terminal, "Password: ", shown));
+    EXPECT_EQ(::write(terminal, "\x03", 1), 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    termios after{};
+    ASSERT_EQ(::tcgetattr(terminal, &after), 0);
+    ::close(terminal);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_NE(after.c_lflag & ECHO, 0u);
 }
 
 // The state goes on standard input: while the program reads it, its command
