@@ -134,18 +134,18 @@ void check(const Command& command) {
 } // namespace
 
 std::vector<Verb> AllowVerbs() {
-    const OptionSpec address{"ADDRESS", OptionKind::Argument,
-                             QT_TRANSLATE_NOOP("Verbs", "A full address, or a prefix ending in ."),
-                             "ADDRESS", true};
-    const OptionSpec user{"--user", OptionKind::Value,
-                          QT_TRANSLATE_NOOP("Verbs", "The entry of this account"), "NAME"};
-    const OptionSpec all{"--all",
-                         OptionKind::Flag,
-                         QT_TRANSLATE_NOOP("Verbs", "The entry without a user part, for every "
-                                                    "account"),
-                         {},
-                         false,
-                         "--user"};
+    const OptionEntry address{"ADDRESS", OptionKind::Argument,
+                              QT_TRANSLATE_NOOP("Verbs", "A full address, or a prefix ending in ."),
+                              "ADDRESS", true};
+    const OptionEntry user{"--user", OptionKind::Value,
+                           QT_TRANSLATE_NOOP("Verbs", "The entry of this account"), "NAME"};
+    const OptionEntry all{"--all",
+                          OptionKind::Flag,
+                          QT_TRANSLATE_NOOP("Verbs", "The entry without a user part, for every "
+                                                     "account"),
+                          {},
+                          false,
+                          "--user"};
     return {
         {"allow",
          "list",

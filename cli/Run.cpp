@@ -144,40 +144,40 @@ void addVerb(CLI::App& parent, const Verb& verb, Chosen& chosen) {
     MainTexts::helpInGroup(*app);
     MainTexts::folderOptions(*app, chosen.command.folder);
     struct Bound {
-        const OptionSpec* spec;
+        const OptionEntry* entry;
         CLI::Option* option;
         std::vector<std::string> values;
         std::string value;
     };
     auto bound = std::make_shared<std::vector<Bound>>(verb.options.size());
     for (std::size_t i = 0; i < verb.options.size(); ++i) {
-        const OptionSpec& spec = verb.options[i];
+        const OptionEntry& entry = verb.options[i];
         Bound& b = (*bound)[i];
-        b.spec = &spec;
-        const std::string help = translated(spec.help);
-        if (spec.kind == OptionKind::Flag) {
-            b.option = app->add_flag(spec.name, help);
+        b.entry = &entry;
+        const std::string help = translated(entry.help);
+        if (entry.kind == OptionKind::Flag) {
+            b.option = app->add_flag(entry.name, help);
             continue;
         }
-        if (spec.kind == OptionKind::Value || spec.kind == OptionKind::Argument)
-            b.option = app->add_option(spec.name, b.value, help)
+        if (entry.kind == OptionKind::Value || entry.kind == OptionKind::Argument)
+            b.option = app->add_option(entry.name, b.value, help)
                            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
         else
-            b.option = app->add_option(spec.name, b.values, help);
-        b.option->type_name(spec.type.empty() ? "TEXT" : spec.type);
-        if (spec.required)
+            b.option = app->add_option(entry.name, b.values, help);
+        b.option->type_name(entry.type.empty() ? "TEXT" : entry.type);
+        if (entry.required)
             b.option->required();
     }
     for (Bound& b : *bound)
-        if (!b.spec->excludes.empty())
-            b.option->excludes(app->get_option(b.spec->excludes));
+        if (!b.entry->excludes.empty())
+            b.option->excludes(app->get_option(b.entry->excludes));
     app->callback([&chosen, &verb, bound] {
         for (Bound& b : *bound)
             if (b.option->count() > 0)
-                chosen.command.give(b.spec->name, b.spec->kind == OptionKind::Value ||
-                                                          b.spec->kind == OptionKind::Argument
-                                                      ? std::vector{b.value}
-                                                      : std::move(b.values));
+                chosen.command.give(b.entry->name, b.entry->kind == OptionKind::Value ||
+                                                           b.entry->kind == OptionKind::Argument
+                                                       ? std::vector{b.value}
+                                                       : std::move(b.values));
         chosen.verb = &verb;
     });
 }

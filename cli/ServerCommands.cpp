@@ -282,9 +282,9 @@ void disable(const Command& command) {
 } // namespace
 
 std::vector<Verb> ServerVerbs() {
-    const OptionSpec name{"NAME", OptionKind::Argument,
-                          QT_TRANSLATE_NOOP("Verbs", "The server name"), "NAME", true};
-    const OptionSpec json{"--json", OptionKind::Flag, QT_TRANSLATE_NOOP("Verbs", "As JSON")};
+    const OptionEntry name{"NAME", OptionKind::Argument,
+                           QT_TRANSLATE_NOOP("Verbs", "The server name"), "NAME", true};
+    const OptionEntry json{"--json", OptionKind::Flag, QT_TRANSLATE_NOOP("Verbs", "As JSON")};
     return {
         {"server",
          "create",

@@ -381,8 +381,8 @@ void exportAccounts(const Command& command) {
 } // namespace
 
 std::vector<Verb> UserBulkVerbs() {
-    const OptionSpec format{"--format", OptionKind::Value,
-                            QT_TRANSLATE_NOOP("Verbs", "csv or json")};
+    const OptionEntry format{"--format", OptionKind::Value,
+                             QT_TRANSLATE_NOOP("Verbs", "csv or json")};
     return {
         {"user",
          "import",

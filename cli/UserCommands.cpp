@@ -55,19 +55,19 @@ const char* clearHelp(UserField field) {
                : QT_TRANSLATE_NOOP("Verbs", "Checks the account's client address");
 }
 
-const OptionSpec kPasswordStdin{
+const OptionEntry kPasswordStdin{
     "--password-stdin", OptionKind::Flag,
     QT_TRANSLATE_NOOP("Verbs", "Reads the password from standard input: asked for with the echo "
                                "off on a terminal, else one line")};
-const OptionSpec kName{"NAME", OptionKind::Argument, QT_TRANSLATE_NOOP("Verbs", "The user name"),
-                       "NAME", true};
-const OptionSpec kShowPassword{"--show-password", OptionKind::Flag,
-                               QT_TRANSLATE_NOOP("Verbs", "With the password")};
+const OptionEntry kName{"NAME", OptionKind::Argument, QT_TRANSLATE_NOOP("Verbs", "The user name"),
+                        "NAME", true};
+const OptionEntry kShowPassword{"--show-password", OptionKind::Flag,
+                                QT_TRANSLATE_NOOP("Verbs", "With the password")};
 
 // The options of `user add` and `user set`, one per field the account
 // dialog lets a user change, named after the field's column.
-std::vector<OptionSpec> fieldOptions() {
-    std::vector<OptionSpec> options{kName, kPasswordStdin};
+std::vector<OptionEntry> fieldOptions() {
+    std::vector<OptionEntry> options{kName, kPasswordStdin};
     for (const UserFieldInfo& info : kUserFields) {
         const char* help = fieldHelp(info.field);
         if (help == nullptr)
@@ -191,8 +191,8 @@ void remove(const Command& command) {
 } // namespace
 
 std::vector<Verb> UserVerbs() {
-    const OptionSpec json{"--json", OptionKind::Flag,
-                          QT_TRANSLATE_NOOP("Verbs", "Every field, as JSON")};
+    const OptionEntry json{"--json", OptionKind::Flag,
+                           QT_TRANSLATE_NOOP("Verbs", "Every field, as JSON")};
     return {
         {"user",
          "list",

@@ -23,9 +23,9 @@ enum class OptionKind {
 // One option of a verb. The help text is translated in the context "Verbs"
 // (QT_TRANSLATE_NOOP("Verbs", ...)); `type` is the value's shape in help
 // (NUMBER, FILE, KEY=VALUE; TEXT when empty).
-struct OptionSpec {
-    OptionSpec(std::string name, OptionKind kind, const char* help, std::string type = {},
-               bool required = false, std::string excludes = {})
+struct OptionEntry {
+    OptionEntry(std::string name, OptionKind kind, const char* help, std::string type = {},
+                bool required = false, std::string excludes = {})
         : name(std::move(name)), kind(kind), help(help), type(std::move(type)), required(required),
           excludes(std::move(excludes)) {}
 
@@ -65,7 +65,7 @@ struct Verb {
     std::string group; // user, allow, vfs, server; empty for a verb of its own
     std::string name;
     const char* help = ""; // in the context "Verbs"
-    std::vector<OptionSpec> options;
+    std::vector<OptionEntry> options;
     void (*run)(const Command&) = nullptr;
 };
 

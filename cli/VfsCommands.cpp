@@ -203,7 +203,7 @@ void remove(const Command& command) {
 } // namespace
 
 std::vector<Verb> VfsVerbs() {
-    const std::vector<OptionSpec> rights{
+    const std::vector<OptionEntry> rights{
         {"--owner", OptionKind::Value, QT_TRANSLATE_NOOP("Verbs", "The owner user, or default"),
          "NAME"},
         {"--group", OptionKind::Value, QT_TRANSLATE_NOOP("Verbs", "The owner group, or default"),
@@ -221,16 +221,16 @@ std::vector<Verb> VfsVerbs() {
          false,
          "--inherit"},
     };
-    const OptionSpec virtualPath{"VIRTUAL", OptionKind::Argument,
-                                 QT_TRANSLATE_NOOP("Verbs", "The virtual path of the mount point"),
-                                 "PATH", true};
-    std::vector<OptionSpec> adding{
+    const OptionEntry virtualPath{"VIRTUAL", OptionKind::Argument,
+                                  QT_TRANSLATE_NOOP("Verbs", "The virtual path of the mount point"),
+                                  "PATH", true};
+    std::vector<OptionEntry> adding{
         {"PHYSICAL", OptionKind::Argument, QT_TRANSLATE_NOOP("Verbs", "An existing directory"),
          "DIR", true},
         {"VIRTUAL", OptionKind::Argument,
          QT_TRANSLATE_NOOP("Verbs", "A virtual path starting with /, not used yet"), "PATH", true}};
     adding.insert(adding.end(), rights.begin(), rights.end());
-    std::vector<OptionSpec> changing{
+    std::vector<OptionEntry> changing{
         virtualPath,
         {"--physical", OptionKind::Value, QT_TRANSLATE_NOOP("Verbs", "Another existing directory"),
          "DIR"},

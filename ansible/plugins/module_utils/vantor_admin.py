@@ -64,9 +64,9 @@ SERVER_FIELDS = dict(
 
 
 def argument_spec(fields):
-    spec = dict(FOLDER_OPTIONS)
-    spec.update(fields)
-    return spec
+    options = dict(FOLDER_OPTIONS)
+    options.update(fields)
+    return options
 
 
 def entry(values, fields):
